@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what is needed, then builds and runs every test: the warnings-as-errors build, the
+# same suite under AddressSanitizer + UndefinedBehaviorSanitizer, a bounded fuzzing run and the
+# formatting check.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+jobs=$(nproc)
+
+echo "== formatting"
+git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+echo "== dev build and tests"
+cmake --preset dev
+cmake --build --preset dev -j"$jobs"
+ctest --preset dev -j"$jobs"
+
+echo "== sanitizer build and tests"
+cmake --preset asan
+cmake --build --preset asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+    ctest --preset asan -j"$jobs"
+
+echo "== fuzzing"
+cmake --preset fuzz
+cmake --build --preset fuzz -j"$jobs"
+fuzz_seconds=${BRINTAMO_FUZZ_SECONDS:-60}
+corpus=$(mktemp -d)
+cp fuzz/corpus/solve/* "$corpus"/
+build/fuzz/fuzz/solve_fuzz -max_total_time="$fuzz_seconds" -max_len=4096 -print_final_stats=1 \
+    "$corpus" 2>&1 | tail -n 12
+rm -rf "$corpus"
+echo "fuzzing: no finding in ${fuzz_seconds} s"
