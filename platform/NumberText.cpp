@@ -74,8 +74,8 @@ Plain parsePlain(QStringView text, char16_t decimalPoint, double& value) {
 // needs no rounding, so the standard library and QLocale cannot differ on how to break a tie.
 std::ptrdiff_t shortestDigitCount(double value) {
     std::array<char, 32> text{};
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
-                                      std::chars_format::scientific);
+    const auto result =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific);
     const char* digitsEnd = std::find(text.data(), result.ptr, 'e');
     const char* digitsBegin = text.data() + (value < 0 ? 1 : 0);
     return digitsEnd - digitsBegin - (std::find(digitsBegin, digitsEnd, '.') != digitsEnd ? 1 : 0);

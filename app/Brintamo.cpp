@@ -1,0 +1,61 @@
+#include "Brintamo.h"
+
+#include "BrintamoDescription.h"
+#include "solver/OutcomeMessage.h"
+#include "solver/SolveQuadratic.h"
+
+namespace {
+
+// The print format for numbers: a blank (or minus) for the sign, the digits, a trailing blank.
+QString printedNumber(int value) {
+    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) +
+           QString::number(std::abs(value)) + u' ';
+}
+
+} // namespace
+
+Brintamo::Brintamo(platform::MessageService& messages)
+    : Form(brintamoDescription()), Text1(control<QLineEdit>("Text1")),
+      Text2(control<QLineEdit>("Text2")), Text3(control<QLineEdit>("Text3")),
+      Text4(control<QLineEdit>("Text4")), Text5(control<QLineEdit>("Text5")), messages_(messages) {
+    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this,
+            &Brintamo::Command1_Click);
+    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this,
+            &Brintamo::Command2_Click);
+    connect(menuItem("mnuAbout"), &QAction::triggered, this, &Brintamo::mnuAbout_Click);
+    connect(menuItem("mnuhelp"), &QAction::triggered, this, &Brintamo::mnuhelp_Click);
+    connect(menuItem("mnuExit"), &QAction::triggered, this, &Brintamo::mnuExit_Click);
+}
+
+void Brintamo::Command1_Click() {
+    const SolveOutcome outcome = SolveQuadratic(Text1->text(), Text2->text(), Text3->text());
+    // Boxes that receive no root keep what they held.
+    if (outcome.firstRoot) {
+        Text4->setText(*outcome.firstRoot);
+    }
+    if (outcome.secondRoot) {
+        Text5->setText(*outcome.secondRoot);
+    }
+    if (const std::optional<QString> message = messageFor(outcome.kind)) {
+        reportMessage(*message);
+    }
+}
+
+void Brintamo::Command2_Click() {
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4, Text5}) {
+        box->setText(QString());
+    }
+}
+
+// The About box and the Help window are not part of the program yet; their menu items open
+// nothing until they are.
+void Brintamo::mnuAbout_Click() {}
+void Brintamo::mnuhelp_Click() {}
+
+void Brintamo::mnuExit_Click() {
+    close();
+}
+
+void Brintamo::reportMessage(const QString& text) {
+    printLine(printedNumber(messages_.showMessage(text)));
+}

@@ -1,0 +1,16 @@
+// Brintamo: finds the real roots of a*x^2 + b*x + c = 0.
+
+#include "ApplicationInfo.h"
+#include "Brintamo.h"
+#include "platform/Application.h"
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    platform::prepareApplication();
+    platform::ModalMessageBox messages(QString::fromLatin1(appinfo::title));
+    (new Brintamo(messages))->show(); // deletes itself when closed
+    return QApplication::exec();
+}

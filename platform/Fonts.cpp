@@ -1,0 +1,38 @@
+#include "Fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+const QString bitmapFamily = QStringLiteral("MS Sans Serif");
+const QString outlineFamily = QStringLiteral("Liberation Sans");
+
+bool bitmapFontLoaded() {
+    return QFontDatabase::hasFamily(bitmapFamily);
+}
+
+} // namespace
+
+void loadProgramFonts() {
+    if (!bitmapFontLoaded()) {
+        QFontDatabase::addApplicationFont(
+            QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf"));
+    }
+}
+
+QFont programFont(const FontSpec& spec, qreal devicePixelRatio) {
+    const bool useBitmap = spec == defaultFont && devicePixelRatio <= 1.0 && bitmapFontLoaded();
+    QFont font;
+    font.setFamilies({useBitmap ? bitmapFamily : outlineFamily, QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("sans-serif")});
+    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
+    font.setBold(spec.bold);
+    return font;
+}
+
+} // namespace platform

@@ -1,0 +1,118 @@
+#include "FormBuilder.h"
+
+#include "Twips.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+QWidget* createWidget(const ControlDescription& row, QWidget* surface) {
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(text, surface);
+        box->setFocusPolicy(Qt::StrongFocus);
+        return box;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(text, surface);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        label->setAutoFillBackground(true); // opaque, so its own background shows
+        label->setFocusPolicy(Qt::NoFocus);
+        return label;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(text, surface);
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::StrongFocus);
+        return button;
+    }
+    }
+    return nullptr;
+}
+
+// The palette roles that carry a control's background and foreground in Qt's styles.
+std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::TextBox:
+        return {QPalette::Base, QPalette::Text};
+    case ControlKind::CommandButton:
+        return {QPalette::Button, QPalette::ButtonText};
+    case ControlKind::Label:
+        break;
+    }
+    return {QPalette::Window, QPalette::WindowText};
+}
+
+void applyColours(QWidget* widget, const ControlDescription& row) {
+    const auto [backgroundRole, foregroundRole] = colourRoles(row.kind);
+    QPalette palette = widget->palette();
+    if (row.background.isSet()) {
+        palette.setColor(backgroundRole, resolve(row.background));
+    }
+    if (row.foreground.isSet()) {
+        palette.setColor(foregroundRole, resolve(row.foreground));
+    }
+    widget->setPalette(palette);
+}
+
+void chainFocus(std::vector<std::pair<int, QWidget*>> byTabIndex) {
+    std::sort(byTabIndex.begin(), byTabIndex.end(),
+              [](const auto& left, const auto& right) { return left.first < right.first; });
+    std::erase_if(byTabIndex,
+                  [](const auto& entry) { return entry.second->focusPolicy() == Qt::NoFocus; });
+    for (std::size_t i = 1; i < byTabIndex.size(); ++i) {
+        QWidget::setTabOrder(byTabIndex[i - 1].second, byTabIndex[i].second);
+    }
+    if (!byTabIndex.empty()) {
+        byTabIndex.front().second->setFocus();
+    }
+}
+
+} // namespace
+
+void buildControls(QWidget* surface, std::span<const ControlDescription> controls) {
+    const qreal pixelRatio = qApp->devicePixelRatio();
+    std::vector<std::pair<int, QWidget*>> byTabIndex;
+    for (const ControlDescription& row : controls) {
+        QWidget* widget = createWidget(row, surface);
+        widget->setObjectName(QLatin1StringView(row.name));
+        widget->setGeometry(twipsToPixels(row.left, row.top, row.width, row.height));
+        widget->setFont(programFont(row.font, pixelRatio));
+        applyColours(widget, row);
+        byTabIndex.emplace_back(row.tabIndex, widget);
+    }
+    chainFocus(std::move(byTabIndex));
+}
+
+void buildMenus(QMenuBar* menuBar, std::span<const MenuDescription> menus) {
+    for (const MenuDescription& menu : menus) {
+        const QString caption = QString::fromUtf8(menu.caption);
+        QAction* action = nullptr;
+        if (menu.items.empty()) {
+            action = menuBar->addAction(caption);
+        } else {
+            QMenu* dropDown = menuBar->addMenu(caption);
+            dropDown->setObjectName(QLatin1StringView(menu.name));
+            for (const MenuItemDescription& item : menu.items) {
+                dropDown->addAction(QString::fromUtf8(item.caption))
+                    ->setObjectName(QLatin1StringView(item.name));
+            }
+            action = dropDown->menuAction();
+        }
+        action->setObjectName(QLatin1StringView(menu.name));
+    }
+}
+
+} // namespace platform

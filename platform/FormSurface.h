@@ -1,0 +1,34 @@
+#pragma once
+// A window's client area. Text printed on it is drawn once, straight onto the surface, and is not
+// remembered: a later repaint of the same area shows the plain background again.
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QWidget>
+
+namespace platform {
+
+class FormSurface : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FormSurface(QWidget* parent = nullptr);
+
+    // Draws `text` with the top-left corner of its line box at `topLeft`, glyphs only.
+    void drawTextOnce(QPoint topLeft, const QString& text, const QColor& colour);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct PendingText {
+        QRect box;
+        QString text;
+        QColor colour;
+    };
+    // Text waiting for its one paint; emptied by that paint.
+    QList<PendingText> pending_;
+};
+
+} // namespace platform

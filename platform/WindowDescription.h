@@ -1,0 +1,50 @@
+#pragma once
+// The static description of a window: its own attributes, its controls and its menu bar, in the
+// description's own units (twips, points, colour numbers). Built into widgets by Form.
+
+#include "Colours.h"
+#include "Fonts.h"
+
+#include <span>
+
+namespace platform {
+
+enum class ControlKind { TextBox, Label, CommandButton };
+
+struct ControlDescription {
+    const char* name;
+    ControlKind kind;
+    const char* text; // UTF-8
+    int left;
+    int top;
+    int width;
+    int height;
+    FontSpec font;
+    Colour background;
+    Colour foreground;
+    int tabIndex;
+};
+
+// A top-level menu without items is chosen at once; one with items opens a drop-down.
+struct MenuItemDescription {
+    const char* name;
+    const char* caption; // '&' marks the access key
+};
+
+struct MenuDescription {
+    const char* name;
+    const char* caption;
+    std::span<const MenuItemDescription> items;
+};
+
+struct WindowDescription {
+    const char* name;
+    const char* caption;
+    int clientWidth;
+    int clientHeight;
+    Colour background;
+    std::span<const ControlDescription> controls;
+    std::span<const MenuDescription> menus;
+};
+
+} // namespace platform
