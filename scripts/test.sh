@@ -24,7 +24,7 @@ ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
 
 echo "== fuzzing"
 cmake --preset fuzz
-cmake --build --preset fuzz -j"$jobs"
+cmake --build --preset fuzz -j"$jobs" --target solve_fuzz
 fuzz_seconds=${BRINTAMO_FUZZ_SECONDS:-60}
 corpus=$(mktemp -d)
 cp fuzz/corpus/solve/* "$corpus"/

@@ -7,6 +7,7 @@
 #include "platform/Twips.h"
 
 #include <QAbstractButton>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -27,6 +28,16 @@ class BrintamoDescriptionTest : public QObject {
 
 private slots:
     void initTestCase() { platform::prepareApplication(); }
+
+    // The bitmap MS Sans Serif has one strike, right only for the default font at 100 %.
+    void bitmapFontOnlyWhereItsStrikeFits() {
+        const qreal ratio = qApp->devicePixelRatio();
+        const QFontInfo defaultFont(platform::programFont(platform::defaultFont, ratio));
+        QCOMPARE(defaultFont.family(),
+                 ratio > 1 ? QStringLiteral("Liberation Sans") : QStringLiteral("MS Sans Serif"));
+        QCOMPARE(QFontInfo(platform::programFont({13.5, true}, ratio)).family(),
+                 QStringLiteral("Liberation Sans"));
+    }
 
     void controlsDoNotOverlap() {
         const auto controls = brintamoDescription().controls;

@@ -4,10 +4,13 @@
 #include "RecordingMessages.h"
 #include "platform/Application.h"
 #include "solver/OutcomeMessage.h"
+#include "tests/support/ScreenPixels.h"
 
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -42,7 +45,9 @@ private slots:
 
     void calculate_data();
     void calculate();
+    void threeMessagesPrintThreeLinesDownTheLeftEdge();
     void clearEmptiesEveryBoxAndNothingElse();
+    void helpIsChosenAtOnce();
     void tabRunsThroughBoxesThenButtons();
     void enterAndEscapeDoNothing();
     void altOThenXClosesOnlyTheMainWindow();
@@ -114,6 +119,19 @@ void BrintamoTest::calculate() {
     QCOMPARE(window_->textCursor(), QPoint(0, static_cast<int>(reported.size()) * lineHeight));
 }
 
+void BrintamoTest::threeMessagesPrintThreeLinesDownTheLeftEdge() {
+    for (int press = 0; press < 3; ++press) {
+        QTest::mouseClick(button("Command1"), Qt::LeftButton); // all boxes empty
+    }
+    QCOMPARE(messages_.shown.size(), 3);
+    const int lineHeight = QFontMetrics(window_->surface()->font()).height();
+    const QImage shown = testpixels::shownSurface(*window_);
+    for (int line = 0; line < 4; ++line) {
+        const int ink = testpixels::inkIn(shown, QRect(0, line * lineHeight, 16, lineHeight));
+        QVERIFY2(line < 3 ? ink > 0 : ink == 0, qPrintable(QString::number(line)));
+    }
+}
+
 void BrintamoTest::clearEmptiesEveryBoxAndNothingElse() {
     type("Text1", QStringLiteral("1"));
     type("Text2", QStringLiteral("0"));
@@ -132,6 +150,15 @@ void BrintamoTest::clearEmptiesEveryBoxAndNothingElse() {
     QTest::mouseClick(button("Command2"), Qt::LeftButton);
     QCOMPARE(window_->textCursor(), cursor);
     QCOMPARE(messages_.shown.size(), 1);
+}
+
+void BrintamoTest::helpIsChosenAtOnce() {
+    QAction* help = window_->menuItem("mnuhelp");
+    QSignalSpy chosen(help, &QAction::triggered);
+    QMenuBar* bar = window_->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help).center());
+    QCOMPARE(chosen.count(), 1);
+    QVERIFY(QApplication::activePopupWidget() == nullptr);
 }
 
 void BrintamoTest::tabRunsThroughBoxesThenButtons() {

@@ -4,13 +4,16 @@
 #include "platform/Application.h"
 #include "platform/SingleInstance.h"
 #include "platform/Twips.h"
+#include "tests/support/ScreenPixels.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QScreen>
 #include <QTest>
 
 #include <array>
+
+using testpixels::inkIn;
+using testpixels::shownSurface;
 
 namespace {
 
@@ -26,26 +29,6 @@ constexpr std::array controls = {
                                  platform::defaultFont, white, Colour::notSet(), 0},
 };
 constexpr platform::WindowDescription description{"Probe", "Probe", 3000, 3000, red, controls, {}};
-
-QImage shownPixels(const platform::Form& form) {
-    QCoreApplication::processEvents();
-    const QPoint origin = form.surface()->mapTo(&form, QPoint(0, 0));
-    return form.screen()
-        ->grabWindow(form.winId(), origin.x(), origin.y(), form.surface()->width(),
-                     form.surface()->height())
-        .toImage();
-}
-
-// Pixels of a band that are not the window's red: glyphs of printed text.
-int inkIn(const QImage& image, QRect band) {
-    int count = 0;
-    for (int y = band.top(); y <= band.bottom(); ++y) {
-        for (int x = band.left(); x <= band.right(); ++x) {
-            count += image.pixel(x, y) != qRgb(192, 0, 0) ? 1 : 0;
-        }
-    }
-    return count;
-}
 
 } // namespace
 
@@ -79,18 +62,18 @@ void FormTest::printedLinesStackAndAreDrawnOnlyOnce() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const int lineHeight = QFontMetrics(form.surface()->font()).height();
     const QRect firstLine(0, 0, 20, lineHeight);
-    QCOMPARE(inkIn(shownPixels(form), firstLine), 0);
+    QCOMPARE(inkIn(shownSurface(form), firstLine), 0);
 
     form.printLine(QStringLiteral(" 1 "));
-    QVERIFY(inkIn(shownPixels(form), firstLine) > 0);
+    QVERIFY(inkIn(shownSurface(form), firstLine) > 0);
     QCOMPARE(form.textCursor(), QPoint(0, lineHeight * platform::twipsPerPixel));
 
     // A repaint, as after restoring from the minimised state, erases it for good...
     form.surface()->repaint();
-    QCOMPARE(inkIn(shownPixels(form), firstLine), 0);
+    QCOMPARE(inkIn(shownSurface(form), firstLine), 0);
     // ...and the next line still goes below it, not back to the top.
     form.printLine(QStringLiteral(" 1 "));
-    const QImage after = shownPixels(form);
+    const QImage after = shownSurface(form);
     QCOMPARE(inkIn(after, firstLine), 0);
     QVERIFY(inkIn(after, firstLine.translated(0, lineHeight)) > 0);
     QCOMPARE(form.textCursor(), QPoint(0, 2 * lineHeight * platform::twipsPerPixel));
@@ -101,11 +84,11 @@ void FormTest::printedLinesStayBehindControls() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QRect boxArea = form.control<QLineEdit>("Box")->geometry();
-    const QImage before = shownPixels(form).copy(boxArea);
+    const QImage before = shownSurface(form).copy(boxArea);
     while (platform::twipsToPixels(form.textCursor().y()) < boxArea.bottom()) {
         form.printLine(QStringLiteral("88888888"));
     }
-    QCOMPARE(shownPixels(form).copy(boxArea), before);
+    QCOMPARE(shownSurface(form).copy(boxArea), before);
 }
 
 void FormTest::singleInstanceWindows() {

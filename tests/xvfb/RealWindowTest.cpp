@@ -4,6 +4,7 @@
 #include "platform/Application.h"
 #include "platform/Colours.h"
 #include "platform/Twips.h"
+#include "tests/support/ScreenPixels.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,7 +17,8 @@ namespace {
 
 QString programPath;
 
-const QRgb darkRed = qRgb(192, 0, 0);
+using testpixels::darkRed;
+using testpixels::inkIn;
 
 QString xdotool(const QStringList& arguments) {
     QProcess tool;
@@ -51,16 +53,6 @@ bool near(QRgb actual, const QColor& expected, int tolerance) {
     return std::abs(qRed(actual) - expected.red()) <= tolerance &&
            std::abs(qGreen(actual) - expected.green()) <= tolerance &&
            std::abs(qBlue(actual) - expected.blue()) <= tolerance;
-}
-
-int inkIn(const QImage& image, QRect area, QRgb background) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            count += image.pixel(x, y) != background ? 1 : 0;
-        }
-    }
-    return count;
 }
 
 } // namespace
