@@ -25,13 +25,13 @@ void loadProgramFonts() {
     }
 }
 
-QFont programFont(const FontSpec& spec, qreal devicePixelRatio) {
-    const bool useBitmap = spec == defaultFont && devicePixelRatio <= 1.0 && bitmapFontLoaded();
+QFont programFont(const FontSpec& wanted, qreal devicePixelRatio) {
+    const bool useBitmap = wanted == defaultFont && devicePixelRatio <= 1.0 && bitmapFontLoaded();
     QFont font;
     font.setFamilies({useBitmap ? bitmapFamily : outlineFamily, QStringLiteral("DejaVu Sans"),
                       QStringLiteral("sans-serif")});
-    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
-    font.setBold(spec.bold);
+    font.setPixelSize(static_cast<int>(std::lround(wanted.points * 96.0 / 72.0)));
+    font.setBold(wanted.bold);
     return font;
 }
 

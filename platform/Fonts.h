@@ -21,6 +21,6 @@ void loadProgramFonts();
 // The bitmap font has a single strike, the one that fits the 8.25 pt default font at 100 %; any
 // other size, and any scaling above 100 %, uses Liberation Sans, whose narrow metrics keep the
 // texts inside their controls. Sizes are in logical pixels (96 per inch).
-QFont programFont(const FontSpec& spec, qreal devicePixelRatio);
+QFont programFont(const FontSpec& wanted, qreal devicePixelRatio);
 
 } // namespace platform
