@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace platform {
@@ -20,6 +21,7 @@ QWidget* createWidget(const ControlDescription& row, QWidget* surface) {
     switch (row.kind) {
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(text, surface);
+        box->setMaxLength(std::numeric_limits<int>::max()); // boxes take any length of text
         box->setFocusPolicy(Qt::StrongFocus);
         return box;
     }

@@ -45,6 +45,7 @@ private slots:
 
     void calculate_data();
     void calculate();
+    void boxesKeepTextOfAnyLength();
     void threeMessagesPrintThreeLinesDownTheLeftEdge();
     void clearEmptiesEveryBoxAndNothingElse();
     void helpIsChosenAtOnce();
@@ -117,6 +118,16 @@ void BrintamoTest::calculate() {
     // One printed line per reported message; the cursor advances by the line height.
     const int lineHeight = QFontMetrics(window_->surface()->font()).height() * 15;
     QCOMPARE(window_->textCursor(), QPoint(0, static_cast<int>(reported.size()) * lineHeight));
+}
+
+// Cut at Qt's usual 32767 characters, the coefficient below would read as 0.
+void BrintamoTest::boxesKeepTextOfAnyLength() {
+    box("Text1")->setText(QString(40000, u'0') + u'4');
+    box("Text2")->setText(QStringLiteral("0"));
+    box("Text3")->setText(QStringLiteral("-1"));
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    QCOMPARE(box("Text4")->text(), QStringLiteral("0.5"));
+    QVERIFY(messages_.shown.isEmpty());
 }
 
 void BrintamoTest::threeMessagesPrintThreeLinesDownTheLeftEdge() {
