@@ -6,10 +6,10 @@
 
 namespace {
 
-// The print format for numbers: a blank (or minus) for the sign, the digits, a trailing blank.
-QString printedNumber(int value) {
-    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) +
-           QString::number(std::abs(value)) + u' ';
+// The print format for numbers: the sign's place (blank for the positive button codes), the
+// digits, a trailing blank.
+QString printedButtonCode(int code) {
+    return QStringLiteral(" %1 ").arg(code);
 }
 
 } // namespace
@@ -57,5 +57,5 @@ void Brintamo::mnuExit_Click() {
 }
 
 void Brintamo::reportMessage(const QString& text) {
-    printLine(printedNumber(messages_.showMessage(text)));
+    printLine(printedButtonCode(messages_.showMessage(text)));
 }
