@@ -60,35 +60,38 @@ Roots quadraticRoots(const Coefficients& k, double discriminantValue) {
     return roots;
 }
 
+SolveOutcome outcomeWithoutRoots(SolveKind kind) {
+    return {kind, std::nullopt, std::nullopt};
+}
+
 } // namespace
 
 SolveOutcome SolveQuadratic(const QString& aText, const QString& bText, const QString& cText) {
     if (aText.isEmpty() || bText.isEmpty() || cText.isEmpty()) {
-        return {SolveKind::MissingInput, std::nullopt, std::nullopt};
+        return outcomeWithoutRoots(SolveKind::MissingInput);
     }
     const std::optional<double> b = platform::parseNumber(bText);
     const std::optional<double> a = platform::parseNumber(aText);
     const std::optional<double> c = platform::parseNumber(cText);
     if (!a || !b || !c) {
-        return {};
+        return outcomeWithoutRoots(SolveKind::Failed);
     }
     const Coefficients given{*a, *b, *c};
     // Overflow is judged on the discriminant as the user's numbers give it.
     if (!std::isfinite(discriminant(given))) {
-        return {};
+        return outcomeWithoutRoots(SolveKind::Failed);
     }
     const Coefficients scaled = scaledToUnit(given);
     const double d = discriminant(scaled);
     if (d < 0.0) {
-        return {SolveKind::NoRealRoots, std::nullopt, std::nullopt};
+        return outcomeWithoutRoots(SolveKind::NoRealRoots);
     }
     // a = 0 divides by zero (or 0/0) in the formula: never a root, whatever b and c are.
     if (scaled.a == 0.0) {
-        return {};
+        return outcomeWithoutRoots(SolveKind::Failed);
     }
     const Roots roots = quadraticRoots(scaled, d);
-    SolveOutcome outcome;
-    outcome.firstRoot = roundedRootText(roots.plus);
+    SolveOutcome outcome{SolveKind::Failed, roundedRootText(roots.plus), std::nullopt};
     if (!outcome.firstRoot) {
         return outcome;
     }
