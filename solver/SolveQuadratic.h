@@ -9,7 +9,7 @@
 enum class SolveKind { MissingInput, NoRealRoots, Solved, Failed };
 
 struct SolveOutcome {
-    SolveKind kind;
+    SolveKind kind = SolveKind::Failed;
     // Root taken with +sqrt; also kept by a Failed outcome whose failure came after it.
     std::optional<QString> firstRoot;
     // Root taken with -sqrt; present for Solved only.
