@@ -21,8 +21,6 @@ QColor systemColour(SystemColour colour) {
         return palette.color(QPalette::Active, QPalette::Text);
     case SystemColour::Highlight:
         return palette.color(QPalette::Active, QPalette::Highlight);
-    case SystemColour::ButtonFace:
-        return palette.color(QPalette::Active, QPalette::Button);
     case SystemColour::ButtonText:
         return palette.color(QPalette::Active, QPalette::ButtonText);
     case SystemColour::InactiveCaptionText:

@@ -10,7 +10,6 @@ namespace platform {
 enum class SystemColour {
     WindowText = 8,
     Highlight = 13,
-    ButtonFace = 15,
     ButtonText = 18,
     InactiveCaptionText = 19,
 };

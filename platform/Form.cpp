@@ -3,7 +3,6 @@
 #include "FormBuilder.h"
 #include "Twips.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QMenuBar>
 
@@ -14,7 +13,6 @@ Form::Form(const WindowDescription& description) : surface_(new FormSurface(this
     setWindowTitle(QString::fromUtf8(description.caption));
     setAttribute(Qt::WA_DeleteOnClose);
     setCentralWidget(surface_);
-    surface_->setFont(programFont(defaultFont, qApp->devicePixelRatio()));
     if (description.background.isSet()) {
         QPalette palette = surface_->palette();
         palette.setColor(QPalette::Window, resolve(description.background));
