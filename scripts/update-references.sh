@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Rewrites the reference pictures of the window tests from the current build, after a change to
+# how a window looks that is meant. Review the changed PNGs like code before committing them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake --preset dev >/dev/null
+cmake --build --preset dev -j"$(nproc)"
+BRINTAMO_UPDATE_REFERENCES=1 ctest --preset dev -R '_test' -E real_window
+git status --short -- '*.png'
