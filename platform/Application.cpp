@@ -1,13 +1,15 @@
 #include "Application.h"
 
+#include "ClassicButtonStyle.h"
 #include "Fonts.h"
 
 #include <QApplication>
+#include <QStyleFactory>
 
 namespace platform {
 
 void prepareApplication() {
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new ClassicButtonStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     loadProgramFonts();
     QApplication::setFont(programFont(defaultFont, qApp->devicePixelRatio()));
 }

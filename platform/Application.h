@@ -3,8 +3,9 @@
 
 namespace platform {
 
-// The Fusion style (so button faces take their palette colour on every desktop), the program's
-// fonts, and MS Sans Serif 8.25 pt as the default font. Call after creating the QApplication.
+// The Fusion style with classic push buttons (so button faces take their palette colour on
+// every desktop), the program's fonts, and MS Sans Serif 8.25 pt as the default font. Call after
+// creating the QApplication.
 void prepareApplication();
 
 } // namespace platform

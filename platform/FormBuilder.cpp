@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QValidator>
 
 #include <algorithm>
 #include <limits>
@@ -16,6 +18,22 @@ namespace platform {
 
 namespace {
 
+// A single-line box keeps only the first line of a text pasted into it, as single-line boxes do
+// on the desktops the program comes from. Just after an insertion the cursor ends the inserted
+// text, so the rest of the insertion is what lies between the first line break and the cursor.
+class FirstLineOnly : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& text, int& cursor) const override {
+        static const QRegularExpression lineBreak(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]"));
+        for (qsizetype end = 0; (end = text.indexOf(lineBreak)) >= 0;) {
+            text = text.left(end) + (cursor > end ? text.mid(cursor) : QString());
+            cursor = static_cast<int>(end);
+        }
+        return Acceptable;
+    }
+};
+
 QWidget* createWidget(const ControlDescription& row, QWidget* surface) {
     const QString text = QString::fromUtf8(row.text);
     switch (row.kind) {
@@ -23,6 +41,7 @@ QWidget* createWidget(const ControlDescription& row, QWidget* surface) {
         auto* box = new QLineEdit(text, surface);
         box->setMaxLength(std::numeric_limits<int>::max()); // boxes take any length of text
         box->setFocusPolicy(Qt::StrongFocus);
+        box->setValidator(new FirstLineOnly(box));
         return box;
     }
     case ControlKind::Label: {

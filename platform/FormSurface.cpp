@@ -12,7 +12,12 @@ FormSurface::FormSurface(QWidget* parent) : QWidget(parent) {
 
 void FormSurface::drawTextOnce(QPoint topLeft, const QString& text, const QColor& colour) {
     const QFontMetrics metrics(font());
-    const QRect box(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()));
+    // What lies outside the surface now is never seen, even when the window grows later.
+    const QRect box =
+        QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height())) & rect();
+    if (box.isEmpty()) {
+        return;
+    }
     pending_.append({box, text, colour});
     update(box);
 }
@@ -29,13 +34,13 @@ void FormSurface::paintEvent(QPaintEvent* event) {
         }
     }
     QPainter painter(this);
-    painter.setClipRegion(clip);
     painter.setFont(font());
     painter.setBackgroundMode(Qt::TransparentMode);
     pending_.removeIf([&](const PendingText& line) {
         if (!event->region().intersects(line.box)) {
             return false; // its own paint is still to come
         }
+        painter.setClipRegion(clip & line.box);
         painter.setPen(line.colour);
         painter.drawText(line.box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, line.text);
         return true;

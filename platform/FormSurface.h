@@ -23,7 +23,7 @@ protected:
 
 private:
     struct PendingText {
-        QRect box;
+        QRect box; // within the surface as it was when the text was printed
         QString text;
         QColor colour;
     };

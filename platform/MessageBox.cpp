@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QGridLayout>
 #include <QKeyEvent>
 
 #include <utility>
@@ -23,6 +24,16 @@ CopyableMessageBox::CopyableMessageBox(const QString& title, const QString& text
     setWindowModality(Qt::ApplicationModal);
     setTextFormat(Qt::PlainText);
     setEscapeButton(QMessageBox::Ok);
+    // Qt indents the text as if a hidden icon stood before it; without an icon, the text starts
+    // at the margin.
+    if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
+        grid->setHorizontalSpacing(0); // the text is alone in its row
+        for (int i = grid->count() - 1; i >= 0; --i) {
+            if (grid->itemAt(i)->spacerItem() != nullptr) {
+                delete grid->takeAt(i);
+            }
+        }
+    }
 }
 
 QString CopyableMessageBox::copyText() const {

@@ -1,25 +1,94 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
 
-std::optional<double> parseNumber(const QString& text, const QLocale& locale) {
+namespace {
+
+bool isMinus(QChar ch, const QLocale& locale) {
+    return ch == u'-' || ch == QChar(0x2212) || locale.negativeSign().contains(ch);
+}
+
+// Keeps the first significantDigitsKept digits, rounding on the next one; returns how many
+// places the digits moved right.
+long long roundToKeptDigits(std::string& digits) {
+    if (digits.size() <= significantDigitsKept) {
+        return 0;
+    }
+    const bool roundUp = digits[significantDigitsKept] >= '5';
+    const auto dropped = static_cast<long long>(digits.size()) - significantDigitsKept;
+    digits.resize(significantDigitsKept);
+    for (auto digit = digits.rbegin(); roundUp && digit != digits.rend(); ++digit) {
+        *digit = *digit == '9' ? '0' : static_cast<char>(*digit + 1);
+        if (*digit != '0') {
+            return dropped;
+        }
+    }
+    if (roundUp) {
+        digits.insert(digits.begin(), '1'); // 999...9 rounded up
+    }
+    return dropped;
+}
+
+} // namespace
+
+// The text is known to be a number here, so its pieces are simply collected: digits before the
+// exponent marker, the decimal separator, and the exponent's digits and sign.
+std::optional<DecimalNumber> parseDecimal(const QString& text, const QLocale& locale) {
     QLocale strict = locale;
     strict.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
-    const double value = strict.toDouble(text.trimmed(), &ok);
+    const QString trimmed = text.trimmed();
+    const double value = strict.toDouble(trimmed, &ok);
     if (!ok || !std::isfinite(value)) {
         return std::nullopt;
     }
-    return value;
+    const QString point = locale.decimalPoint();
+    DecimalNumber number{value, value < 0, {}, 0};
+    bool afterPoint = false;
+    bool inExponent = false;
+    bool exponentNegative = false;
+    long long exponent = 0;       // as written after the marker
+    long long digitsExponent = 0; // of the last digit collected
+    for (const QChar ch : trimmed) {
+        const int digit = ch.digitValue();
+        if (inExponent) {
+            exponentNegative = exponentNegative || isMinus(ch, locale);
+            exponent = digit < 0 ? exponent : std::min(exponent * 10 + digit, 1LL << 40);
+        } else if (digit >= 0) {
+            if (digit > 0 || !number.digits.empty()) {
+                number.digits.push_back(static_cast<char>('0' + digit));
+            }
+            digitsExponent -= afterPoint ? 1 : 0;
+        } else if (point.contains(ch)) {
+            afterPoint = true;
+        } else if (!isMinus(ch, locale) && ch != u'+' && !locale.positiveSign().contains(ch)) {
+            inExponent = true; // the exponent marker
+        }
+    }
+    const auto significantEnd = number.digits.find_last_not_of('0');
+    if (significantEnd == std::string::npos) {
+        return DecimalNumber{value, false, "0", 0};
+    }
+    const auto trailingZeros = static_cast<long long>(number.digits.size() - significantEnd - 1);
+    number.digits.resize(significantEnd + 1);
+    digitsExponent += trailingZeros + roundToKeptDigits(number.digits);
+    // A finite double with at most 40 digits: this lies within about -365 and 308.
+    number.exponent = static_cast<int>(digitsExponent + (exponentNegative ? -exponent : exponent));
+    return number;
+}
+
+std::optional<double> parseNumber(const QString& text, const QLocale& locale) {
+    const std::optional<DecimalNumber> number = parseDecimal(text, locale);
+    return number ? std::optional(number->value) : std::nullopt;
 }
 
 QString formatNumber(double value, const QLocale& locale) {
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    // A negative zero is still zero to the user.
-    return plain.toString(value == 0.0 ? 0.0 : value, 'G', 15);
+    return plain.toString(value, 'G', 15); // QLocale writes a negative zero as "0"
 }
 
 } // namespace platform

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libboost-dev
     # fonts the windows are drawn with
     fontconfig fonts-wine fonts-liberation2
     # tests, benchmarks, fuzzing and formatting

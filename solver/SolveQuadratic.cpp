@@ -2,62 +2,44 @@
 
 #include "platform/NumberText.h"
 
+#include <boost/multiprecision/cpp_int.hpp>
+
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
-struct Coefficients {
-    double a;
-    double b;
-    double c;
-};
+using boost::multiprecision::cpp_int;
+using platform::DecimalNumber;
 
-// b^2 - (4a)c: squaring and the square root below use the correctly rounded operations, which
-// the general power operation only approximates, so that scaling by 2^k commutes bit for bit.
-double discriminant(const Coefficients& k) {
-    return k.b * k.b - (4.0 * k.a) * k.c;
+// The number as typed, as an integer count of 10^scale (scale at most its exponent).
+cpp_int countOf(const DecimalNumber& number, int scale) {
+    const cpp_int magnitude =
+        cpp_int(number.digits) *
+        boost::multiprecision::pow(cpp_int(10), unsigned(number.exponent - scale));
+    return number.negative ? cpp_int(-magnitude) : magnitude;
 }
 
-// One common power of two brings the largest coefficient into [1, 2): exact, and it keeps tiny
-// coefficients from underflowing the discriminant to zero. Roots are unchanged by the scaling.
-Coefficients scaledToUnit(const Coefficients& k) {
-    const double largest = std::max({std::fabs(k.a), std::fabs(k.b), std::fabs(k.c)});
-    if (largest == 0.0) {
-        return k;
-    }
-    const int shift = -std::ilogb(largest);
-    return {std::ldexp(k.a, shift), std::ldexp(k.b, shift), std::ldexp(k.c, shift)};
+// floor((p + s*sqrt(q)) / m) for m > 0, exactly: it equals floor((p + floor(s*sqrt(q))) / m).
+cpp_int floorOfQuotient(const cpp_int& p, int s, const cpp_int& q, const cpp_int& m) {
+    cpp_int remainder;
+    const cpp_int root = boost::multiprecision::sqrt(q, remainder);
+    const cpp_int numerator = p + (s > 0 ? root : cpp_int(-root - (remainder == 0 ? 0 : 1)));
+    cpp_int quotient;
+    cpp_int rest;
+    divide_qr(numerator, m, quotient, rest);
+    return rest < 0 ? cpp_int(quotient - 1) : quotient;
 }
 
-std::optional<QString> roundedRootText(double root) {
-    constexpr double hundred = 100.0; // 10^2, exact
-    const double shifted = hundred * root;
-    if (!std::isfinite(shifted)) {
+// A root rounded to hundredths, from its count of hundredths; none when 100*r leaves the range
+// of a double.
+std::optional<QString> rootText(const cpp_int& hundredths) {
+    static const cpp_int largest(std::numeric_limits<double>::max());
+    if (abs(hundredths) > largest) {
         return std::nullopt;
     }
-    return platform::formatNumber(std::floor(shifted + 0.5) / hundred);
-}
-
-struct Roots {
-    double plus;
-    double minus;
-};
-
-// The quadratic formula, except that the root whose numerator would subtract nearly equal
-// numbers comes from the product of the roots (c/a) instead, so it keeps its digits.
-Roots quadraticRoots(const Coefficients& k, double discriminantValue) {
-    const double root = std::sqrt(discriminantValue);
-    const double plusNumerator = -k.b + root;
-    const double minusNumerator = -k.b - root;
-    const double twoA = k.a + k.a;
-    Roots roots{plusNumerator / twoA, minusNumerator / twoA};
-    if (k.b > 0.0) {
-        roots.plus = k.c / (minusNumerator / 2.0);
-    } else if (k.b < 0.0) {
-        roots.minus = k.c / (plusNumerator / 2.0);
-    }
-    return roots;
+    return platform::formatNumber(hundredths.convert_to<double>() / 100.0);
 }
 
 SolveOutcome outcomeWithoutRoots(SolveKind kind) {
@@ -70,32 +52,38 @@ SolveOutcome SolveQuadratic(const QString& aText, const QString& bText, const QS
     if (aText.isEmpty() || bText.isEmpty() || cText.isEmpty()) {
         return outcomeWithoutRoots(SolveKind::MissingInput);
     }
-    const std::optional<double> b = platform::parseNumber(bText);
-    const std::optional<double> a = platform::parseNumber(aText);
-    const std::optional<double> c = platform::parseNumber(cText);
+    const std::optional<DecimalNumber> b = platform::parseDecimal(bText);
+    const std::optional<DecimalNumber> a = platform::parseDecimal(aText);
+    const std::optional<DecimalNumber> c = platform::parseDecimal(cText);
     if (!a || !b || !c) {
         return outcomeWithoutRoots(SolveKind::Failed);
     }
-    const Coefficients given{*a, *b, *c};
-    // Overflow is judged on the discriminant as the user's numbers give it.
-    if (!std::isfinite(discriminant(given))) {
+    // Overflow is judged as the double steps b*b, 4a, (4a)c and their difference meet it.
+    if (!std::isfinite(b->value * b->value - (4.0 * a->value) * c->value)) {
         return outcomeWithoutRoots(SolveKind::Failed);
     }
-    const Coefficients scaled = scaledToUnit(given);
-    const double d = discriminant(scaled);
-    if (d < 0.0) {
+    // Over one common power of ten the coefficients are integers, and everything below is exact.
+    const int scale = std::min({a->exponent, b->exponent, c->exponent});
+    const cpp_int bigA = countOf(*a, scale);
+    const cpp_int bigB = countOf(*b, scale);
+    const cpp_int discriminant = bigB * bigB - 4 * bigA * countOf(*c, scale);
+    if (discriminant < 0) {
         return outcomeWithoutRoots(SolveKind::NoRealRoots);
     }
     // a = 0 divides by zero (or 0/0) in the formula: never a root, whatever b and c are.
-    if (scaled.a == 0.0) {
+    if (bigA == 0) {
         return outcomeWithoutRoots(SolveKind::Failed);
     }
-    const Roots roots = quadraticRoots(scaled, d);
-    SolveOutcome outcome{SolveKind::Failed, roundedRootText(roots.plus), std::nullopt};
+    // 100r + 1/2 = (A - 100B +- sqrt(10^4 D)) / 2A, floored; a negative A turns every sign round.
+    const int sign = bigA > 0 ? 1 : -1;
+    const cpp_int p = sign * (bigA - 100 * bigB);
+    const cpp_int q = 10000 * discriminant;
+    const cpp_int m = sign * 2 * bigA;
+    SolveOutcome outcome{SolveKind::Failed, rootText(floorOfQuotient(p, sign, q, m)), std::nullopt};
     if (!outcome.firstRoot) {
         return outcome;
     }
-    outcome.secondRoot = roundedRootText(roots.minus);
+    outcome.secondRoot = rootText(floorOfQuotient(p, -sign, q, m));
     if (outcome.secondRoot) {
         outcome.kind = SolveKind::Solved;
     }

@@ -8,6 +8,7 @@
 #include "tests/support/RecordingMessages.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <QTimer>
 
@@ -43,7 +44,8 @@ private slots:
     void cleanup() { delete window_; }
 
     // The first line is erased by a repaint; CLEAR keeps the cursor; a late failure writes the
-    // first root and keeps the old second one. Two lines, one line height apart, should remain.
+    // first root and keeps the old second one. Two lines, one line height apart, should remain,
+    // and the focused button (CLEAR, after a Tab from CALCULATE) shows its focus.
     void looksAsRecorded() {
         calculate("1", "0", "1");
         QCoreApplication::processEvents(); // the line is drawn...
@@ -52,6 +54,7 @@ private slots:
         click("Command1");
         calculate("8", "-1", "0");
         calculate("1e-307", "1", "0");
+        QTest::keyClick(box("Text5"), Qt::Key_Tab);
         QCOMPARE(messages_.shown, QStringList({*messageFor(SolveKind::NoRealRoots),
                                                *messageFor(SolveKind::MissingInput),
                                                *messageFor(SolveKind::Failed)}));
@@ -66,6 +69,16 @@ private slots:
         QTest::keyClicks(box("Text3"), QStringLiteral("-1"));
         click("Command1");
         QCOMPARE(box("Text4")->text(), QStringLiteral("0.5"));
+    }
+
+    // A single-line box keeps the first line of a pasted text, inserted at the cursor.
+    void pastingKeepsTheFirstLine() {
+        QApplication::clipboard()->setText(QStringLiteral("3\r\n4\n"));
+        QTest::keyClicks(box("Text1"), QStringLiteral("12"));
+        QTest::keyClick(box("Text1"), Qt::Key_Left);
+        QTest::keyClick(box("Text1"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box("Text1")->text(), QStringLiteral("132"));
+        QCOMPARE(box("Text1")->cursorPosition(), 2);
     }
 
     void clearEmptiesTheBoxesOnly() {

@@ -64,6 +64,20 @@ private slots:
         QCOMPARE(pictures::inkIn(surface(), QRect(0, 0, 60, 13)), 0);
     }
 
+    // Lines printed below the bottom edge are not seen, not even when the window grows later.
+    void printedLinesOutsideTheWindowStayUnseen() {
+        platform::Form form(probe);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        for (int line = 0; line < 20; ++line) {
+            form.printLine(QStringLiteral("88888888"));
+        }
+        form.resize(400, 400);
+        const QImage grown = pictures::shown(*form.surface(), form.surface()->rect());
+        QCOMPARE(pictures::inkIn(grown, QRect(0, 200, 60, 200)), 0);
+        QVERIFY(pictures::inkIn(grown, QRect(0, 13, 60, 13)) > 0);
+    }
+
     void singleInstanceWindows() {
         platform::SingleInstance<QWidget> secondary;
         QPointer<QWidget> first = secondary.show();

@@ -1,13 +1,11 @@
-// The root calculation: what it shows for each case under a decimal point and a decimal comma,
-// and the textbook formula on an integer grid.
+// The root calculation: what it shows for each case, and for equations whose exact roots are
+// known, under a decimal point and a decimal comma.
 
 #include "solver/SolveQuadratic.h"
 #include "solver/OutcomeMessage.h"
 
 #include <QLocale>
 #include <QTest>
-
-#include <cmath>
 
 namespace {
 
@@ -27,6 +25,7 @@ const Case cases[] = {
     {"floor rounds -0.125 down", "8", "1", "0", "0 -0.12"},
     {"floor rounds +0.125 up", "8", "-1", "0", "0.13 0"},
     {"decimals", "2", "-3", "1", "1 0.5"},
+    {"half a cent from inexact decimals", "0.8", "-3.5", "1.2", "4 0.38"},
     {"blanks, signs, exponents", " +1 ", "-3E0 ", " 2e0", "2 1"},
     {"no real roots", "1", "0", "1", "There"},
     {"a = 0", "0", "2", "1", "Please do"},
@@ -72,11 +71,27 @@ QString shown(const SolveOutcome& outcome) {
 }
 
 // The decimal-comma texts are the decimal-point ones with '.' and ',' swapped.
-QString swapped(QString text) {
+QString local(QString text, bool comma) {
     for (QChar& ch : text) {
-        ch = ch == u'.' ? u',' : ch == u',' ? u'.' : ch;
+        ch = !comma ? ch : ch == u'.' ? u',' : ch == u',' ? u'.' : ch;
     }
     return text;
+}
+
+__extension__ typedef __int128 Big; // wide enough to build every case exactly
+
+// A count of 10^-12 as a decimal text, without trailing zeros.
+QString decimal(Big units) {
+    QString digits;
+    for (Big rest = units < 0 ? -units : units; rest > 0 || digits.size() < 13; rest /= 10) {
+        digits.prepend(QChar(u'0' + int(rest % 10)));
+    }
+    digits.insert(digits.size() - 12, u'.');
+    while (digits.endsWith(u'0')) {
+        digits.chop(1);
+    }
+    digits.chop(digits.endsWith(u'.') ? 1 : 0);
+    return units < 0 ? u'-' + digits : digits;
 }
 
 } // namespace
@@ -95,10 +110,10 @@ private slots:
     void showsWhatEachCaseNeeds() {
         QFETCH(bool, comma);
         QLocale::setDefault(comma ? QLocale(QLocale::German) : QLocale(QLocale::English));
-        const auto local = [comma](const QString& text) { return comma ? swapped(text) : text; };
         for (const Case& c : cases) {
-            const QString got = shown(SolveQuadratic(local(c.a), local(c.b), local(c.c)));
-            QVERIFY2(got == local(c.shown), qPrintable(c.name + (": " + got)));
+            const QString got =
+                shown(SolveQuadratic(local(c.a, comma), local(c.b, comma), local(c.c, comma)));
+            QVERIFY2(got == local(c.shown, comma), qPrintable(c.name + (": " + got)));
         }
     }
 
@@ -113,26 +128,45 @@ private slots:
         QVERIFY(!messageFor(SolveKind::Solved));
     }
 
-    // The steps as first written: power operations, no protection against cancellation.
-    void matchesTextbookFormulaOnIntegers() {
-        const auto rounded = [](double r) {
-            return QString::number(std::floor(std::pow(10.0, 2.0) * r + 0.5) / 100, 'g', 15);
+    // Equations built from chosen roots r1 and r2 and typed exactly as a, -a(r1 + r2), a*r1*r2
+    // (+ a nudge): roots on half-cents, where a hair below would round the other way; nearly
+    // equal roots from 10^3 to 10^7; discriminants a hair above and below zero.
+    void exactRootsOfTheTypedNumbers_data() { showsWhatEachCaseNeeds_data(); }
+    void exactRootsOfTheTypedNumbers() {
+        QFETCH(bool, comma);
+        QLocale::setDefault(comma ? QLocale(QLocale::German) : QLocale(QLocale::English));
+        const Big unit = 100000000000; // a tenth, in the 10^-12 units that decimal() writes
+        // a = a10/10, r = units/per, and the exact rule floor(100r + 1/2).
+        const auto check = [&](Big a10, Big u1, Big u2, Big per, Big nudge = 0) {
+            const auto hundredths = [per](Big u) {
+                const Big n = 200 * u + per;
+                return (n >= 0 ? n / (2 * per) : -((2 * per - 1 - n) / (2 * per))) * unit / 10;
+            };
+            const QString a = decimal(a10 * unit), b = decimal(-a10 * (u1 + u2) * (unit / per));
+            const QString c = decimal(a10 * u1 * u2 * (unit / per / per) + nudge);
+            const Big plus = (a10 > 0) == (u1 > u2) ? u1 : u2, minus = plus == u1 ? u2 : u1;
+            const QString expected =
+                nudge > 0 ? "There" : decimal(hundredths(plus)) + u' ' + decimal(hundredths(minus));
+            const QString got =
+                shown(SolveQuadratic(local(a, comma), local(b, comma), local(c, comma)));
+            QVERIFY2(got == local(expected, comma),
+                     qPrintable(a + u' ' + b + u' ' + c + ": " + got));
         };
-        for (int a = -20; a <= 20; ++a) {
-            for (int b = -20; b <= 20; ++b) {
-                for (int c = -20; c <= 20; ++c) {
-                    const double d = std::pow(b, 2.0) - (4.0 * a) * c;
-                    const QString expected = a == 0 ? "Please do"
-                                             : d < 0
-                                                 ? "There"
-                                                 : rounded((-b + std::sqrt(d)) / (a + a)) + u' ' +
-                                                       rounded((-b - std::sqrt(d)) / (a + a));
-                    const SolveOutcome got =
-                        SolveQuadratic(QString::number(a), QString::number(b), QString::number(c));
-                    QVERIFY2(shown(got) == expected,
-                             qPrintable(QStringLiteral("%1 %2 %3").arg(a).arg(b).arg(c)));
+        const Big halfCents[] = {-151, -75, -3, 1, 7, 75, 299};
+        for (const Big a10 : {8, -8, 25, -10, 30}) {
+            for (const Big u1 : halfCents) {
+                for (const Big u2 : halfCents) {
+                    check(a10, u1, u2, 200);
                 }
             }
+        }
+        for (Big n = 100000; n <= 1000000000; n *= 10) {
+            for (const Big a10 : {10, -10, 30}) {
+                check(a10, n + 12, n + 51, 100);
+                check(a10, n - 7, n + 7, 100);
+            }
+            check(10, n, n + 1, 100, -1);       // D a hair above (0.01)^2: the same roots
+            check(10, n, n + 1, 100, 30000000); // D a hair below zero
         }
     }
 };

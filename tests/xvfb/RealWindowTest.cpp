@@ -28,7 +28,8 @@ class RealWindowTest : public QObject {
     Q_OBJECT
 
     QProcess program_;
-    QPoint origin_; // the client area's top-left corner on the screen, below the menu bar
+    QRect window_;  // on the screen; no window manager, so no frame
+    QPoint origin_; // the client area's top-left corner, below the menu bar
 
     void click(int leftTwips, int topTwips) {
         const QPoint at = origin_ + QPoint(leftTwips, topTwips) / 15;
@@ -39,11 +40,12 @@ private slots:
     void initTestCase() {
         program_.start(QApplication::arguments().at(1), {});
         QTRY_COMPARE_WITH_TIMEOUT(windowsNamedBrintamo().size(), 1, 15000);
-        // No window manager: the window's own geometry, with the client area at its bottom.
+        // The client area is the bottom of the window.
         const QStringList geometry =
             xdotool({"getwindowgeometry", "--shell", windowsNamedBrintamo()[0]}).split(u'\n');
         const auto value = [&](int line) { return geometry[line].section(u'=', 1).toInt(); };
-        origin_ = QPoint(value(1), value(2) + value(4) - 476);
+        window_ = QRect(value(1), value(2), value(3), value(4));
+        origin_ = window_.bottomLeft() - QPoint(0, 475);
     }
 
     void typeCalculateAndReadThePixels() {
@@ -56,7 +58,7 @@ private slots:
         QTest::qWait(300);
         const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
         if (const QString path = qEnvironmentVariable("BRINTAMO_SCREENSHOT"); !path.isEmpty()) {
-            screen.copy(QRect(origin_ - QPoint(0, 24), QSize(346, 500))).save(path);
+            screen.copy(window_).save(path);
         }
         QCOMPARE(screen.pixel(origin_ + QPoint(340, 470)), pictures::darkRed);
         const QRect text4(origin_ + QPoint(60, 308), QSize(65, 33));
