@@ -47,10 +47,12 @@ void Brintamo::Command2_Click() {
     }
 }
 
-// The About box and the Help window are not part of the program yet; their menu items open
-// nothing until they are.
+// The About box is not part of the program yet; its menu item opens nothing until it is.
 void Brintamo::mnuAbout_Click() {}
-void Brintamo::mnuhelp_Click() {}
+
+void Brintamo::mnuhelp_Click() {
+    help_.show();
+}
 
 void Brintamo::mnuExit_Click() {
     close();

@@ -2,8 +2,10 @@
 // The main window: wires its controls and menu items to their handlers and moves texts between
 // its boxes and the root calculation. It computes nothing itself.
 
+#include "info/Help.h"
 #include "platform/Form.h"
 #include "platform/MessageBox.h"
+#include "platform/SingleInstance.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,4 +31,5 @@ private:
     QLineEdit* Text4;
     QLineEdit* Text5;
     platform::MessageService& messages_;
+    platform::SingleInstance<Help> help_;
 };

@@ -6,10 +6,12 @@
 #include "platform/MessageBox.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     platform::prepareApplication();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/brintamo.ico"))); // every window's
     platform::ModalMessageBox messages(QString::fromLatin1(appinfo::title));
     (new Brintamo(messages))->show(); // deletes itself when closed
     return QApplication::exec();

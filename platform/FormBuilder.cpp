@@ -59,6 +59,16 @@ QWidget* createWidget(const ControlDescription& row, QWidget* surface) {
         button->setFocusPolicy(Qt::StrongFocus);
         return button;
     }
+    case ControlKind::PictureBox: {
+        auto* picture = new QLabel(surface);
+        picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken); // the classic 2-pixel edge
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture->setPixmap(QPixmap(QString::fromUtf8(row.picture)));
+        picture->setBackgroundRole(QPalette::Button); // button face where the picture ends
+        picture->setAutoFillBackground(true);
+        picture->setFocusPolicy(Qt::StrongFocus);
+        return picture;
+    }
     }
     return nullptr;
 }
@@ -69,6 +79,7 @@ std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles(ControlKind kind
     case ControlKind::TextBox:
         return {QPalette::Base, QPalette::Text};
     case ControlKind::CommandButton:
+    case ControlKind::PictureBox:
         return {QPalette::Button, QPalette::ButtonText};
     case ControlKind::Label:
         break;

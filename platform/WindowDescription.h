@@ -9,7 +9,7 @@
 
 namespace platform {
 
-enum class ControlKind { TextBox, Label, CommandButton };
+enum class ControlKind { TextBox, Label, CommandButton, PictureBox };
 
 struct ControlDescription {
     const char* name;
@@ -23,6 +23,7 @@ struct ControlDescription {
     Colour background;
     Colour foreground;
     int tabIndex;
+    const char* picture = nullptr; // a picture box's picture, shown unscaled: a Qt resource path
 };
 
 // A top-level menu without items is chosen at once; one with items opens a drop-down.

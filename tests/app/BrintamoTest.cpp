@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 
@@ -105,22 +107,56 @@ private slots:
         QVERIFY(window_->isVisible());
     }
 
-    // Inside the event loop, so that the program really could end too early.
-    void altOThenXClosesOnlyTheMainWindow() {
-        QWidget other;
-        other.show();
-        bool otherOpenAfterExit = false;
+    void secondaryWindows_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("Help") << "mnuhelp"
+                              << "Help";
+    }
+    // One at a time, fresh after a close, and no owner: Alt+O, X closes the main window only,
+    // and the program ends when the secondary window closes too. Inside the event loop, so that
+    // the program really could end too early.
+    void secondaryWindows() {
+        QFETCH(QString, item);
+        QFETCH(QString, window);
+        const auto choose = [&] {
+            QAction* action = window_->menuItem(qPrintable(item));
+            QMenuBar* bar = window_->menuBar();
+            auto* menu = qobject_cast<QMenu*>(action->parent());
+            QTest::mouseClick(bar, Qt::LeftButton, {},
+                              bar->actionGeometry(menu ? menu->menuAction() : action).center());
+            if (menu != nullptr) {
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            }
+            QWidgetList shown;
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                shown << (top->isVisible() && top->objectName() == window ? QList{top}
+                                                                          : QWidgetList());
+            }
+            return shown.size() == 1 ? QPointer(shown[0]) : QPointer<QWidget>();
+        };
+        QPointer<QWidget> first = choose();
+        QVERIFY(first != nullptr && first->parent() == nullptr);
+        QCOMPARE(choose(), first);
+        QTRY_COMPARE(QApplication::activeWindow(), first.data());
+        first->close();
+        QTRY_VERIFY(first.isNull());
+        QPointer<QWidget> second = choose();
+        QVERIFY(second != nullptr);
+        bool secondOpenAfterExit = false;
         QTimer::singleShot(0, window_, [this] {
+            window_->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window_));
             QTest::keyClick(window_, Qt::Key_O, Qt::AltModifier);
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_X);
         });
-        QTimer::singleShot(100, &other, [&] {
-            otherOpenAfterExit = window_.isNull() && other.isVisible();
-            other.close();
+        QTimer::singleShot(100, second, [&] {
+            secondOpenAfterExit = window_.isNull() && second->isVisible();
+            second->close();
         });
         QTimer::singleShot(5000, qApp, [] { QApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0); // ended by its last window closing
-        QVERIFY(otherOpenAfterExit);
+        QVERIFY(secondOpenAfterExit);
     }
 
     void resizingMovesNoControl() {

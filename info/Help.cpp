@@ -1,0 +1,5 @@
+#include "Help.h"
+
+#include "HelpDescription.h"
+
+Help::Help() : Form(helpDescription()) {}

@@ -1,0 +1,46 @@
+#include "HelpDescription.h"
+
+#include <array>
+
+namespace {
+
+using platform::Colour;
+using platform::ControlKind;
+
+constexpr platform::FontSpec titleFont{18, false};
+constexpr auto label = ControlKind::Label;
+constexpr Colour notSet = Colour::notSet();
+
+constexpr char paragraph1[] =
+    "This is very simple program that calculates the quadratic roots of the equation entered.  "
+    "This has helped me through many a maths homework.  This is mainly used at GCSE level and "
+    "A-Level.";
+constexpr char paragraph2[] =
+    "There are no known problems with this program, it also tells you if there are no real roots "
+    "(A-Level), which did cause problems in the original version of this program.  BUT, you must "
+    "have the equation equal zero for you to get the right answer.  If for example, the equation "
+    "equals three, then take three away from both sides.";
+constexpr char paragraph3[] =
+    "Once you have got the answer, it is easy to fill in the working out.  See Below.";
+
+// clang-format off
+constexpr std::array controls = {
+    //                     name        kind                     text        left  top   width height font                   back    fore    tab
+    platform::ControlDescription{"Label1",   label,                   "Help",     2040, 120,  855,  495,  titleFont,             notSet, notSet, 0},
+    platform::ControlDescription{"Label2",   label,                   paragraph1, 240,  600,  4335, 975,  platform::defaultFont, notSet, notSet, 1},
+    platform::ControlDescription{"Label3",   label,                   paragraph2, 240,  1680, 4335, 1335, platform::defaultFont, notSet, notSet, 2},
+    platform::ControlDescription{"Label4",   label,                   paragraph3, 240,  3120, 4335, 615,  platform::defaultFont, notSet, notSet, 3},
+    platform::ControlDescription{"Picture1", ControlKind::PictureBox, "",         240,  3960, 2535, 2655, platform::defaultFont, notSet, notSet, 4,
+                                 ":/info/help-example.bmp"},
+};
+
+constexpr platform::WindowDescription description{
+    "Help", "Help", 4890, 6840, notSet, controls, {},
+};
+// clang-format on
+
+} // namespace
+
+const platform::WindowDescription& helpDescription() {
+    return description;
+}
