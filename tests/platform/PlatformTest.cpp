@@ -1,11 +1,9 @@
-// The window services: numbers as the program writes them, printed lines, single instances and
-// the message box.
+// The window services: numbers as the program writes them, printed lines and the message box.
 
 #include "platform/Application.h"
 #include "platform/Form.h"
 #include "platform/MessageBox.h"
 #include "platform/NumberText.h"
-#include "platform/SingleInstance.h"
 #include "tests/support/Pictures.h"
 
 #include <QApplication>
@@ -65,18 +63,6 @@ private slots:
         QCOMPARE(pictures::inkIn(surface(), QRect(0, 200, 60, 200)), 0);
         form.surface()->repaint(); // as after restoring from the minimised state
         QCOMPARE(pictures::inkIn(surface(), QRect(0, 0, 60, 13)), 0);
-    }
-
-    void singleInstanceWindows() {
-        platform::SingleInstance<QWidget> secondary;
-        QPointer<QWidget> first = secondary.show();
-        QCOMPARE(secondary.show(), first.data());
-        QVERIFY(first->isVisible() && first->parent() == nullptr);
-        first->close();
-        QTRY_VERIFY(first.isNull()); // discarded on close
-        QWidget* second = secondary.show();
-        QVERIFY(second != nullptr && second->isVisible());
-        second->close();
     }
 
     void messageBoxAnswersOkHoweverClosed_data() {
