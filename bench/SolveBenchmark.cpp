@@ -27,5 +27,9 @@ BENCHMARK_CAPTURE(solve, no_real_roots, "1", "0", "1");
 BENCHMARK_CAPTURE(solve, missing_input, "1", "", "1");
 BENCHMARK_CAPTURE(solve, not_a_number, "1", "x", "1");
 BENCHMARK_CAPTURE(solve, a_is_zero, "0", "2", "1");
+BENCHMARK_CAPTURE(solve, scales_far_apart, "1e-300", "1e150", "1");
+BENCHMARK_CAPTURE(solve, forty_digits_each, "1.234567890123456789012345678901234567891",
+                  "-9.876543210987654321098765432109876543219",
+                  "0.1111111111111111111111111111111111111111");
 
 BENCHMARK_MAIN();

@@ -1,0 +1,49 @@
+// Time from choosing a secondary window in the main window's menu to that window being shown
+// and painted, on Qt's offscreen platform: building it from its table, loading its pictures.
+
+#include "app/Brintamo.h"
+#include "platform/Application.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class SilentMessages final : public platform::MessageService {
+public:
+    int showMessage(const QString&) override { return platform::messageBoxOk; }
+};
+
+void openWindow(benchmark::State& state, const char* item, const char* window) {
+    SilentMessages messages;
+    Brintamo main(messages);
+    main.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        main.menuItem(item)->trigger();
+        QWidget* shown = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            shown =
+                top->isVisible() && top->objectName() == QLatin1StringView(window) ? top : shown;
+        }
+        shown->repaint(); // painted once, as when it first appears
+        state.PauseTiming();
+        shown->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(openWindow, help, "mnuhelp", "Help")->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    platform::prepareApplication();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
