@@ -47,8 +47,9 @@ void Brintamo::Command2_Click() {
     }
 }
 
-// The About box is not part of the program yet; its menu item opens nothing until it is.
-void Brintamo::mnuAbout_Click() {}
+void Brintamo::mnuAbout_Click() {
+    about_.show();
+}
 
 void Brintamo::mnuhelp_Click() {
     help_.show();

@@ -3,6 +3,7 @@
 // its boxes and the root calculation. It computes nothing itself.
 
 #include "info/Help.h"
+#include "info/frmAbout.h"
 #include "platform/Form.h"
 #include "platform/MessageBox.h"
 #include "platform/SingleInstance.h"
@@ -31,5 +32,6 @@ private:
     QLineEdit* Text4;
     QLineEdit* Text5;
     platform::MessageService& messages_;
+    platform::SingleInstance<frmAbout> about_;
     platform::SingleInstance<Help> help_;
 };

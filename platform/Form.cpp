@@ -4,11 +4,13 @@
 #include "Twips.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMenuBar>
 
 namespace platform {
 
-Form::Form(const WindowDescription& description) : surface_(new FormSurface(this)) {
+Form::Form(const WindowDescription& description)
+    : surface_(new FormSurface(description.lines, this)) {
     setObjectName(QLatin1StringView(description.name));
     setWindowTitle(QString::fromUtf8(description.caption));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -24,8 +26,39 @@ Form::Form(const WindowDescription& description) : surface_(new FormSurface(this
         buildMenus(menuBar(), description.menus);
         menuHeight = menuBar()->sizeHint().height();
     }
-    resize(twipsToPixels(description.clientWidth),
-           twipsToPixels(description.clientHeight) + menuHeight);
+    const QSize size(twipsToPixels(description.clientWidth),
+                     twipsToPixels(description.clientHeight) + menuHeight);
+    resize(size);
+    if (description.border == Border::FixedDialog) {
+        setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
+        setAttribute(Qt::WA_QuitOnClose); // a tool window would otherwise not keep the program open
+        setFixedSize(size);
+    }
+    if (description.clientLeft >= 0) {
+        // The client area's corner, not the frame's: setGeometry places what lies inside the frame.
+        setGeometry(QRect(QPoint(twipsToPixels(description.clientLeft),
+                                 twipsToPixels(description.clientTop)),
+                          size));
+    }
+    defaultButton_ =
+        description.defaultButton ? control<QPushButton>(description.defaultButton) : nullptr;
+    cancelButton_ =
+        description.cancelButton ? control<QPushButton>(description.cancelButton) : nullptr;
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    auto* focusedButton = qobject_cast<QPushButton*>(focusWidget());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    QPushButton* pressed = event->key() == Qt::Key_Escape ? cancelButton_ : nullptr;
+    if (enter && defaultButton_ != nullptr) {
+        pressed = focusedButton != nullptr ? focusedButton : defaultButton_;
+    }
+    if (pressed != nullptr) {
+        pressed->click();
+    } else {
+        QMainWindow::keyPressEvent(event);
+    }
 }
 
 QAction* Form::menuItem(const char* name) const {

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QPoint>
+#include <QPushButton>
 
 namespace platform {
 
@@ -29,9 +30,15 @@ public:
     void printLine(const QString& text);
     QPoint textCursor() const { return textCursor_; } // twips
 
+protected:
+    // The default and cancel buttons, as dialogs have them.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     FormSurface* surface_;
     QPoint textCursor_;
+    QPushButton* defaultButton_;
+    QPushButton* cancelButton_;
 };
 
 } // namespace platform

@@ -1,12 +1,15 @@
 #include "FormSurface.h"
 
+#include "Twips.h"
+
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace platform {
 
-FormSurface::FormSurface(QWidget* parent) : QWidget(parent) {
+FormSurface::FormSurface(std::span<const LineDescription> lines, QWidget* parent)
+    : QWidget(parent), lines_(lines) {
     setAutoFillBackground(true);
 }
 
@@ -23,19 +26,20 @@ void FormSurface::drawTextOnce(QPoint topLeft, const QString& text, const QColor
 }
 
 void FormSurface::paintEvent(QPaintEvent* event) {
-    if (pending_.isEmpty()) {
-        return;
+    QPainter painter(this);
+    for (const LineDescription& line : lines_) {
+        painter.setPen(QPen(resolve(line.colour), line.widthPixels));
+        painter.drawLine(twipsToPixels(line.x1), twipsToPixels(line.y1), twipsToPixels(line.x2),
+                         twipsToPixels(line.y2));
     }
-    // Printed text stays behind the controls, including where a control's corners are rounded.
+    // Printed text stays behind the controls.
     QRegion clip = event->region();
     for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->isVisible()) {
             clip -= child->geometry();
         }
     }
-    QPainter painter(this);
     painter.setFont(font());
-    painter.setBackgroundMode(Qt::TransparentMode);
     pending_.removeIf([&](const PendingText& line) {
         if (!event->region().intersects(line.box)) {
             return false; // its own paint is still to come

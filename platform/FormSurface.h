@@ -1,11 +1,14 @@
 #pragma once
-// A window's client area. Text printed on it is drawn once, straight onto the surface, and is not
-// remembered: a later repaint of the same area shows the plain background again.
+// A window's client area: its background and lines. Text printed on it is drawn once, straight
+// onto the surface, and is not remembered: a later repaint of the same area shows the plain
+// background again.
 
 #include <QColor>
 #include <QFont>
 #include <QList>
 #include <QWidget>
+
+#include "WindowDescription.h"
 
 namespace platform {
 
@@ -13,7 +16,7 @@ class FormSurface : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FormSurface(QWidget* parent = nullptr);
+    explicit FormSurface(std::span<const LineDescription> lines, QWidget* parent = nullptr);
 
     // Draws `text` with the top-left corner of its line box at `topLeft`, glyphs only.
     void drawTextOnce(QPoint topLeft, const QString& text, const QColor& colour);
@@ -27,6 +30,7 @@ private:
         QString text;
         QColor colour;
     };
+    std::span<const LineDescription> lines_; // part of the surface, repainted every time
     // Text waiting for its one paint; emptied by that paint.
     QList<PendingText> pending_;
 };

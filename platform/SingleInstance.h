@@ -1,7 +1,7 @@
 #pragma once
-// A secondary window that exists at most once: the first request creates it, later requests
-// bring it to the front, closing discards it and the next request creates it afresh. It has no
-// owner, so it outlives the window that asked for it.
+// A secondary window that exists at most once: the first request creates it and runs its
+// Form_Load if it has one, later requests bring it to the front, closing discards it and the
+// next request creates it afresh. It has no owner, so it outlives the window that asked for it.
 
 #include <QPointer>
 #include <QWidget>
@@ -15,6 +15,9 @@ public:
         if (!window_ || !window_->isVisible()) {
             window_ = new Window();
             window_->setAttribute(Qt::WA_DeleteOnClose);
+            if constexpr (requires { window_->Form_Load(); }) {
+                window_->Form_Load(); // once per load, before it is first shown
+            }
         }
         window_->show();
         window_->raise();

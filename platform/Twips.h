@@ -9,8 +9,9 @@ namespace platform {
 
 inline constexpr int twipsPerPixel = 15;
 
+// Rounded to the nearest pixel; positions and sizes are never negative.
 constexpr int twipsToPixels(int twips) {
-    return (twips + (twips >= 0 ? twipsPerPixel / 2 : -twipsPerPixel / 2)) / twipsPerPixel;
+    return (twips + twipsPerPixel / 2) / twipsPerPixel;
 }
 
 constexpr QRect twipsToPixels(int left, int top, int width, int height) {

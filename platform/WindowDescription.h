@@ -38,6 +38,20 @@ struct MenuDescription {
     std::span<const MenuItemDescription> items;
 };
 
+// A line drawn on the window's surface, beneath its controls; coordinates in twips.
+struct LineDescription {
+    int x1;
+    int y1;
+    int x2;
+    int y2;
+    Colour colour;
+    int widthPixels;
+};
+
+// Sizable: title bar, system menu, minimise, maximise and close buttons, placed by the system.
+// FixedDialog: a title bar with a close button only, not resizable, not in the taskbar.
+enum class Border { Sizable, FixedDialog };
+
 struct WindowDescription {
     const char* name;
     const char* caption;
@@ -46,6 +60,12 @@ struct WindowDescription {
     Colour background;
     std::span<const ControlDescription> controls;
     std::span<const MenuDescription> menus;
+    Border border = Border::Sizable;
+    int clientLeft = -1; // twips from the screen's corner; -1: placed by the system
+    int clientTop = -1;
+    std::span<const LineDescription> lines = {}; // drawn in this order
+    const char* defaultButton = nullptr;         // pressed by Enter unless a button has the focus
+    const char* cancelButton = nullptr;          // pressed by Escape
 };
 
 } // namespace platform

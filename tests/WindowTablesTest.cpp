@@ -3,6 +3,7 @@
 
 #include "app/BrintamoDescription.h"
 #include "info/HelpDescription.h"
+#include "info/frmAboutDescription.h"
 #include "platform/Application.h"
 #include "platform/Form.h"
 
@@ -22,6 +23,7 @@ private slots:
         QTest::addColumn<Description>("window");
         QTest::newRow("Brintamo") << &brintamoDescription();
         QTest::newRow("Help") << &helpDescription();
+        QTest::newRow("frmAbout") << &frmAboutDescription();
     }
 
     void tableHolds() {

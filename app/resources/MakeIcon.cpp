@@ -1,7 +1,7 @@
 // Builds a Windows icon file from XPM pixel maps, each at the colour depth given before it
 // (1 for two colours, 4 for the standard sixteen), with a transparency mask from the maps'
-// "None" pixels, and writes each sixteen-colour map as a PNG beside it for the icon theme:
-//   make_icon OUTPUT.ico DEPTH:INPUT.xpm [DEPTH:INPUT.xpm ...]
+// "None" pixels; with --png it also writes each sixteen-colour map as a PNG beside it, for the
+// desktop's icon theme:   make_icon [--png] OUTPUT.ico DEPTH:INPUT.xpm [DEPTH:INPUT.xpm ...]
 
 #include <QFile>
 #include <QFileInfo>
@@ -78,9 +78,10 @@ QByteArray iconImage(const QImage& image, int bits) {
 
 int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
-    const QStringList arguments = application.arguments().mid(1);
+    QStringList arguments = application.arguments().mid(1);
+    const bool pngs = arguments.removeAll(QStringLiteral("--png")) > 0;
     if (arguments.size() < 2) {
-        qCritical("usage: make_icon OUTPUT.ico DEPTH:INPUT.xpm [DEPTH:INPUT.xpm ...]");
+        qCritical("usage: make_icon [--png] OUTPUT.ico DEPTH:INPUT.xpm [DEPTH:INPUT.xpm ...]");
         return 2;
     }
     QByteArray directory;
@@ -107,7 +108,7 @@ int main(int argc, char* argv[]) {
         put(directory, quint32(data.size()));
         put(directory, quint32(firstImage + images.size()));
         images += data;
-        if (bits == 4) {
+        if (pngs && bits == 4) {
             image.save(QFileInfo(arguments[0]).absolutePath() + u'/' +
                        QFileInfo(input).completeBaseName() + ".png");
         }

@@ -1,0 +1,23 @@
+#pragma once
+// The About box: wires OK and "System Info..." and sets its run-time texts at load; everything
+// else it shows comes from its table.
+
+#include "platform/Form.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+class frmAbout : public platform::Form {
+    Q_OBJECT
+
+public:
+    frmAbout();
+
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
+private:
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+};
