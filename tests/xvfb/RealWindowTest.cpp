@@ -78,6 +78,26 @@ private slots:
         QCOMPARE(pictures::inkIn(screen, QRect(origin_, QSize(2, 13))), 0);
     }
 
+    // Alt+O, A: the box at its place on the red, with its separator and icon; Escape closes it.
+    void aboutFromTheKeyboard() {
+        click(4000, 3000);
+        xdotool({"key", "alt+o"});
+        QTest::qWait(300);
+        xdotool({"key", "a"});
+        QTRY_COMPARE_WITH_TIMEOUT(windowsNamed("About Brintamo").size(), 1, 5000);
+        QTest::qWait(300);
+        const QRect about = geometryOf(windowsNamed("About Brintamo")[0]);
+        QCOMPARE(about.topLeft(), QPoint(156, 129));
+        const QImage box = screenshot().copy(about);
+        QCOMPARE(box.pixel(300, 20), pictures::darkRed);
+        QCOMPARE(box.pixel(200, 152), qRgb(255, 255, 255)); // the separator
+        const QRect icon(18, 18, 32, 32);
+        QCOMPARE(box.pixel(icon.topLeft()), pictures::darkRed); // transparent there
+        QVERIFY(pictures::inkIn(box, icon) > 300);
+        xdotool({"key", "Escape"});
+        QTRY_COMPARE_WITH_TIMEOUT(windowsNamed("About Brintamo").size(), 0, 5000);
+    }
+
     // Chosen with a real click, the picture shows unscaled inside the picture box's border.
     void helpFromTheMenuBar() {
         xdotool({"mousemove", QString::number(window_.x() + 70), QString::number(window_.y() + 9),
