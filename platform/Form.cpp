@@ -37,9 +37,9 @@ Form::Form(const WindowDescription& description)
     }
     if (description.clientLeft >= 0) {
         // The client area's corner, not the frame's: setGeometry places what lies inside the frame.
-        setGeometry(QRect(QPoint(twipsToPixels(description.clientLeft),
-                                 twipsToPixels(description.clientTop)),
-                          size));
+        setGeometry(QRect(
+            QPoint(twipsToPixels(description.clientLeft), twipsToPixels(description.clientTop)),
+            size));
     }
     defaultButton_ =
         description.defaultButton ? control<QPushButton>(description.defaultButton) : nullptr;
