@@ -31,15 +31,15 @@ private slots:
     void initTestCase() { platform::prepareApplication(); }
 
     void writesNumbers() {
-        const QLocale english(QLocale::English), german(QLocale::German);
-        QCOMPARE(platform::formatNumber(-0.0, english), QStringLiteral("0"));
-        QCOMPARE(platform::formatNumber(-0.5, german), QStringLiteral("-0,5"));
-        QCOMPARE(platform::formatNumber(1234567.25, english), QStringLiteral("1234567.25"));
-        QCOMPARE(platform::formatNumber(999999999999999.0, english),
-                 QStringLiteral("999999999999999"));
-        QCOMPARE(platform::formatNumber(1e15, english), QStringLiteral("1E+15"));
-        QCOMPARE(platform::formatNumber(1234567890123456.0, german),
-                 QStringLiteral("1,23456789012346E+15"));
+        for (const auto& [value, locale, text] :
+             {std::tuple{-0.0, "en", "0"},
+              {-0.5, "de", "-0,5"},
+              {1234567.25, "en", "1234567.25"},
+              {999999999999999.0, "en", "999999999999999"},
+              {1e15, "en", "1E+15"},
+              {1234567890123456.0, "de", "1,23456789012346E+15"}}) {
+            QCOMPARE(platform::formatNumber(value, QLocale(locale)), QString(text));
+        }
     }
 
     // A line is 13 pixels (195 twips) in 8.25 pt MS Sans Serif. Lines are drawn once, behind
@@ -48,9 +48,7 @@ private slots:
         platform::Form form(probe);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const auto surface = [&] {
-            return pictures::shown(*form.surface(), form.surface()->rect());
-        };
+        const auto surface = [&] { return pictures::shown(form, form.surface()->geometry()); };
         const QRect box = form.control<QLineEdit>("Box")->geometry();
         const QImage boxBefore = surface().copy(box);
         for (int line = 0; line < 20; ++line) {

@@ -1,5 +1,5 @@
-// The root calculation: what it shows for each case, and for equations whose exact roots are
-// known, under a decimal point and a decimal comma.
+// The root calculation: what it shows for each case, and for equations built from known roots,
+// under a decimal point and a decimal comma.
 
 #include "solver/SolveQuadratic.h"
 #include "solver/OutcomeMessage.h"
@@ -7,12 +7,13 @@
 #include <QLocale>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 struct Case {
-    const char* name;
-    QString a, b, c;
-    const char* shown; // both roots, or the message's first word and any first root kept
+    QString name, a, b, c;
+    QString shown; // both roots, or the message's first word and any first root kept
 };
 
 const QString ones(1 << 20, u'1');
@@ -91,6 +92,43 @@ QString decimal(Big units) {
     return units < 0 ? u'-' + digits : digits;
 }
 
+// Equations built from chosen roots r1 = u1/per and r2 = u2/per and typed exactly as a = a10/10,
+// -a(r1 + r2) and a*r1*r2 (+ a nudge), with the exact answer floor(100r + 1/2): roots on
+// half-cents, where a hair below would round the other way; nearly equal roots from 10^3 to
+// 10^7; discriminants a hair above and below zero.
+std::vector<Case> exactCases() {
+    const Big unit = 100000000000; // a tenth, in the 10^-12 units that decimal() writes
+    std::vector<Case> built;
+    const auto add = [&](Big a10, Big u1, Big u2, Big per, Big nudge = 0) {
+        const auto rounded = [&](Big u) {
+            const Big n = 200 * u + per;
+            return decimal((n >= 0 ? n / (2 * per) : -((2 * per - 1 - n) / (2 * per))) * unit / 10);
+        };
+        const Big plus = (a10 > 0) == (u1 > u2) ? u1 : u2, minus = plus == u1 ? u2 : u1;
+        built.push_back({"built from its roots", decimal(a10 * unit),
+                         decimal(-a10 * (u1 + u2) * (unit / per)),
+                         decimal(a10 * u1 * u2 * (unit / per / per) + nudge),
+                         nudge > 0 ? "There" : rounded(plus) + u' ' + rounded(minus)});
+    };
+    const Big halfCents[] = {-151, -75, -3, 1, 7, 75, 299};
+    for (const Big a10 : {8, -8, 25, -10, 30}) {
+        for (const Big u1 : halfCents) {
+            for (const Big u2 : halfCents) {
+                add(a10, u1, u2, 200);
+            }
+        }
+    }
+    for (Big n = 100000; n <= 1000000000; n *= 10) {
+        for (const Big a10 : {10, -10, 30}) {
+            add(a10, n + 12, n + 51, 100);
+            add(a10, n - 7, n + 7, 100);
+        }
+        add(10, n, n + 1, 100, -1);       // D a hair above (0.01)^2: the same roots
+        add(10, n, n + 1, 100, 30000000); // D a hair below zero
+    }
+    return built;
+}
+
 } // namespace
 
 class SolveQuadraticTest : public QObject {
@@ -107,52 +145,13 @@ private slots:
     void showsWhatEachCaseNeeds() {
         QFETCH(bool, comma);
         QLocale::setDefault(comma ? QLocale(QLocale::German) : QLocale(QLocale::English));
-        for (const Case& c : cases) {
+        std::vector<Case> all(std::begin(cases), std::end(cases));
+        std::ranges::copy(exactCases(), std::back_inserter(all));
+        for (const Case& c : all) {
             const QString got =
                 shown(SolveQuadratic(local(c.a, comma), local(c.b, comma), local(c.c, comma)));
-            QVERIFY2(got == local(c.shown, comma), qPrintable(c.name + (": " + got)));
-        }
-    }
-
-    // Equations built from chosen roots r1 and r2 and typed exactly as a, -a(r1 + r2), a*r1*r2
-    // (+ a nudge): roots on half-cents, where a hair below would round the other way; nearly
-    // equal roots from 10^3 to 10^7; discriminants a hair above and below zero.
-    void exactRootsOfTheTypedNumbers_data() { showsWhatEachCaseNeeds_data(); }
-    void exactRootsOfTheTypedNumbers() {
-        QFETCH(bool, comma);
-        QLocale::setDefault(comma ? QLocale(QLocale::German) : QLocale(QLocale::English));
-        const Big unit = 100000000000; // a tenth, in the 10^-12 units that decimal() writes
-        // a = a10/10, r = units/per, and the exact rule floor(100r + 1/2).
-        const auto check = [&](Big a10, Big u1, Big u2, Big per, Big nudge = 0) {
-            const auto hundredths = [per](Big u) {
-                const Big n = 200 * u + per;
-                return (n >= 0 ? n / (2 * per) : -((2 * per - 1 - n) / (2 * per))) * unit / 10;
-            };
-            const QString a = decimal(a10 * unit), b = decimal(-a10 * (u1 + u2) * (unit / per));
-            const QString c = decimal(a10 * u1 * u2 * (unit / per / per) + nudge);
-            const Big plus = (a10 > 0) == (u1 > u2) ? u1 : u2, minus = plus == u1 ? u2 : u1;
-            const QString expected =
-                nudge > 0 ? "There" : decimal(hundredths(plus)) + u' ' + decimal(hundredths(minus));
-            const QString got =
-                shown(SolveQuadratic(local(a, comma), local(b, comma), local(c, comma)));
-            QVERIFY2(got == local(expected, comma),
-                     qPrintable(a + u' ' + b + u' ' + c + ": " + got));
-        };
-        const Big halfCents[] = {-151, -75, -3, 1, 7, 75, 299};
-        for (const Big a10 : {8, -8, 25, -10, 30}) {
-            for (const Big u1 : halfCents) {
-                for (const Big u2 : halfCents) {
-                    check(a10, u1, u2, 200);
-                }
-            }
-        }
-        for (Big n = 100000; n <= 1000000000; n *= 10) {
-            for (const Big a10 : {10, -10, 30}) {
-                check(a10, n + 12, n + 51, 100);
-                check(a10, n - 7, n + 7, 100);
-            }
-            check(10, n, n + 1, 100, -1);       // D a hair above (0.01)^2: the same roots
-            check(10, n, n + 1, 100, 30000000); // D a hair below zero
+            QVERIFY2(got == local(c.shown, comma),
+                     qPrintable(c.name + u' ' + c.a + u' ' + c.b + u' ' + c.c + ": " + got));
         }
     }
 };
