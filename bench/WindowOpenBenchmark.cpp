@@ -38,6 +38,7 @@ void openWindow(benchmark::State& state, const char* item, const char* window) {
 } // namespace
 
 BENCHMARK_CAPTURE(openWindow, help, "mnuhelp", "Help")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(openWindow, about, "mnuAbout", "frmAbout")->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

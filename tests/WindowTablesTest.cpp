@@ -7,8 +7,8 @@
 #include "info/HelpDescription.h"
 #include "info/frmAboutDescription.h"
 #include "platform/Application.h"
+#include "platform/SingleInstance.h"
 #include "tests/support/Pictures.h"
-#include "tests/support/RecordingMessages.h"
 
 #include <QApplication>
 #include <QTest>
@@ -20,7 +20,7 @@ Q_DECLARE_METATYPE(Description)
 class WindowTablesTest : public QObject {
     Q_OBJECT
 
-    RecordingMessages messages_;
+    platform::ModalMessageBox messages_{QStringLiteral("Brintamo")}; // never shown here
 
 private slots:
     void initTestCase() {
@@ -35,9 +35,7 @@ private slots:
                                   << Opener([this] { return new Brintamo(messages_); });
         QTest::newRow("Help") << &helpDescription() << Opener([] { return new Help; });
         QTest::newRow("frmAbout") << &frmAboutDescription() << Opener([] {
-            auto* about = new frmAbout;
-            about->Form_Load();
-            return about;
+            return platform::SingleInstance<frmAbout>().show();
         });
     }
 
@@ -68,10 +66,10 @@ private slots:
         QStringList tabOrder;
         for (const auto* row : byTab) {
             const auto* widget = form->control<QWidget>(row->name);
-            const QRect needed =
-                widget->fontMetrics().boundingRect(QRect(0, 0, widget->width(), 10000),
-                                                   Qt::TextWordWrap, QString::fromUtf8(row->text));
-            QVERIFY2(needed.width() <= widget->width() && needed.height() <= widget->height(),
+            const QString text = QString::fromUtf8(row->text);
+            const QRect room = widget->rect().adjusted(0, 0, 0, 10000);
+            QVERIFY2(widget->rect().contains(
+                         widget->fontMetrics().boundingRect(room, Qt::TextWordWrap, text)),
                      row->name);
             tabOrder << (widget->focusPolicy() & Qt::TabFocus ? QStringList(row->name)
                                                               : QStringList());

@@ -4,7 +4,6 @@
 #include "app/Brintamo.h"
 #include "platform/Application.h"
 #include "tests/support/Pictures.h"
-#include "tests/support/RecordingMessages.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,6 +11,15 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+
+// Answers the message boxes, remembering what each one said.
+struct RecordingMessages final : platform::MessageService {
+    int showMessage(const QString& text) override {
+        shown.append(text);
+        return platform::messageBoxOk;
+    }
+    QStringList shown;
+};
 
 class BrintamoTest : public QObject {
     Q_OBJECT

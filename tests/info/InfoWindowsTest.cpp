@@ -42,36 +42,26 @@ private slots:
         QVERIFY(about.show()->control<QLabel>("lblTitle")->text().isEmpty());
     }
 
-    // OK is both the default and the cancel button; Enter on "System Info..." presses that one.
-    void aboutKeys_data() {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<QKeyCombination>("key");
-        QTest::addColumn<bool>("closes");
-        for (const char* focus : {"cmdOK", "picIcon", "cmdSysInfo", "Text1"}) {
-            QTest::addRow("Escape on %s", focus)
-                << focus << QKeyCombination(Qt::Key_Escape) << true;
-        }
-        QTest::newRow("Enter on OK") << "cmdOK" << QKeyCombination(Qt::Key_Return) << true;
-        QTest::newRow("Enter on the address") << "Text1" << QKeyCombination(Qt::Key_Enter) << true;
-        QTest::newRow("Enter on System Info")
-            << "cmdSysInfo" << QKeyCombination(Qt::Key_Return) << false;
-        QTest::newRow("Alt+S") << "cmdOK" << (Qt::ALT | Qt::Key_S) << false;
-    }
+    // OK is both the default and the cancel button; Enter on "System Info..." presses that one,
+    // and so does Alt+S. The box opens with the focus on OK and cannot be resized.
     void aboutKeys() {
-        QFETCH(QString, focus);
-        QFETCH(QKeyCombination, key);
-        QFETCH(bool, closes);
-        platform::SingleInstance<frmAbout> about;
-        QPointer<frmAbout> box = about.show();
-        QVERIFY(QTest::qWaitForWindowActive(box));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
-        QCOMPARE(box->minimumSize(), box->maximumSize());
-        QSignalSpy sysInfo(box->control<QPushButton>("cmdSysInfo"), &QPushButton::clicked);
-        box->control<QWidget>(qPrintable(focus))->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
-        QTRY_COMPARE(box.isNull(), closes);
-        QTRY_COMPARE(sysInfo.count(), closes ? 0 : 1); // an access key clicks a moment later
-        delete box;
+        const std::tuple<const char*, QKeyCombination, bool> presses[] = {
+            {"cmdOK", Qt::Key_Escape, true},       {"picIcon", Qt::Key_Escape, true},
+            {"cmdSysInfo", Qt::Key_Escape, true},  {"Text1", Qt::Key_Escape, true},
+            {"cmdOK", Qt::Key_Return, true},       {"Text1", Qt::Key_Enter, true},
+            {"cmdSysInfo", Qt::Key_Return, false}, {"cmdOK", Qt::ALT | Qt::Key_S, false}};
+        for (const auto& [focus, key, closes] : presses) {
+            QPointer<frmAbout> box = platform::SingleInstance<frmAbout>().show();
+            QVERIFY(QTest::qWaitForWindowActive(box));
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
+            QCOMPARE(box->minimumSize(), box->maximumSize());
+            QSignalSpy sysInfo(box->control<QPushButton>("cmdSysInfo"), &QPushButton::clicked);
+            box->control<QWidget>(focus)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            QTRY_VERIFY2(box.isNull() == closes, focus);
+            QTRY_VERIFY2(sysInfo.count() == (closes ? 0 : 1), focus); // access keys click later
+            delete box;
+        }
     }
 
     // 165 x 172, 24 bits, uncompressed; black ink on white in nine bands of rows, inside
@@ -99,33 +89,23 @@ private slots:
         QVERIFY(QRect(5, 5, 153, 155).contains(ink));
     }
 
-    // The application's: two 32 x 32 images, in two and in sixteen colours, and a 16 x 16 one in
-    // sixteen. The About box's: one 32 x 32 in sixteen colours, transparent around the picture.
-    void icons_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("images");
-        QTest::newRow("application")
-            << BRINTAMO_APP_ICON
-            << QStringList({"32x32 2 colours 1 bits", "32x32 16 colours 4 bits",
-                            "16x16 16 colours 4 bits"});
-        QTest::newRow("About") << ":/info/about.ico" << QStringList({"32x32 16 colours 4 bits"});
-    }
+    // Each image's width, height, colours and bits per pixel: the application's icon at 32 x 32
+    // in two and in sixteen colours and at 16 x 16 in sixteen; the About box's at 32 x 32 in
+    // sixteen, transparent around its picture.
     void icons() {
-        QFETCH(QString, file);
-        QFETCH(QStringList, images);
-        const QByteArray ico = bytesOf(file);
-        QCOMPARE(at<quint16>(ico, 2), 1); // an icon
-        QCOMPARE(at<quint16>(ico, 4), images.size());
-        QVERIFY(QImage::fromData(ico).pixelColor(0, 0).alpha() == 0); // the mask
-        QStringList found;
-        for (int entry = 6; entry < 6 + 16 * int(images.size()); entry += 16) {
-            found << QStringLiteral("%1x%2 %3 colours %4 bits")
-                         .arg(quint8(ico[entry]))
-                         .arg(quint8(ico[entry + 1]))
-                         .arg(quint8(ico[entry + 2]))
-                         .arg(at<quint16>(ico, entry + 6));
-        }
-        QCOMPARE(found, images);
+        const auto images = [](const QString& file) {
+            const QByteArray ico = bytesOf(file);
+            QList<int> found;
+            for (int entry = 6; entry < 6 + 16 * at<quint16>(ico, 4); entry += 16) {
+                found << quint8(ico[entry]) << quint8(ico[entry + 1]) << quint8(ico[entry + 2])
+                      << at<quint16>(ico, entry + 6);
+            }
+            return found;
+        };
+        QCOMPARE(images(BRINTAMO_APP_ICON),
+                 QList<int>({32, 32, 2, 1, 32, 32, 16, 4, 16, 16, 16, 4}));
+        QCOMPARE(images(":/info/about.ico"), QList<int>({32, 32, 16, 4}));
+        QCOMPARE(QImage(":/info/about.ico").pixelColor(0, 0).alpha(), 0); // the mask
     }
 };
 

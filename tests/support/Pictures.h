@@ -42,13 +42,11 @@ inline bool matchesReference(const QImage& shown, const QString& folder, const Q
     const QImage expected = QImage(folder + u'/' + file).convertToFormat(QImage::Format_RGB32);
     QImage difference = actual;
     int differing = actual.size() == expected.size() ? 0 : -1;
-    for (int y = 0; differing >= 0 && y < actual.height(); ++y) {
-        for (int x = 0; x < actual.width(); ++x) {
-            const bool same = actual.pixel(x, y) == expected.pixel(x, y);
-            differing += same ? 0 : 1;
-            difference.setPixel(x, y,
-                                same ? qRgb(qGray(actual.pixel(x, y)) / 4, 0, 0) : 0xffff00ff);
-        }
+    for (int i = 0; differing >= 0 && i < actual.width() * actual.height(); ++i) {
+        const QPoint at(i % actual.width(), i / actual.width());
+        const bool same = actual.pixel(at) == expected.pixel(at);
+        differing += same ? 0 : 1;
+        difference.setPixel(at, same ? qRgb(qGray(actual.pixel(at)) / 4, 0, 0) : 0xffff00ff);
     }
     if (differing != 0) {
         qWarning() << file << (differing < 0 ? "has another size" : "differs in") << differing

@@ -70,7 +70,6 @@ private slots:
         const QRect about = geometryOf("About Brintamo");
         QCOMPARE(about.topLeft(), QPoint(156, 129));
         const QImage box = screenshot(about);
-        QCOMPARE(box.pixel(300, 20), pictures::darkRed);
         QCOMPARE(box.pixel(200, 152), qRgb(255, 255, 255)); // the separator
         QCOMPARE(box.pixel(18, 18), pictures::darkRed);     // the icon is transparent there
         QVERIFY(pictures::inkIn(box, QRect(18, 18, 32, 32)) > 300);
