@@ -1,18 +1,13 @@
 #!/usr/bin/env bash
-# The committed picture and icon files are what their generators draw today.
-#   resources-are-current.sh MAKE_HELP_PICTURE MAKE_ICON SOURCE_DIR
+# The committed pictures and icons are what their sources make today.
+#   resources-are-current.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
-make_help_picture=$1 make_icon=$2 source=$3
+source=$1 build=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$make_help_picture" "$work/help-example.bmp"
-cmp "$work/help-example.bmp" "$source/info/resources/help-example.bmp"
-cd "$source/app/resources"
-"$make_icon" --png "$work/brintamo.ico" 1:brintamo-32-mono.xpm 4:brintamo-32.xpm 4:brintamo-16.xpm
-for file in brintamo.ico brintamo-32.png brintamo-16.png; do
-    cmp "$work/$file" "$file"
+"$source/scripts/make-resources.sh" "$build" "$work"
+for file in info/resources/help-example.bmp info/resources/about.ico app/resources/brintamo.ico \
+    app/resources/brintamo-32.png app/resources/brintamo-16.png; do
+    cmp "$work/$file" "$source/$file"
 done
-cd "$source/info/resources"
-"$make_icon" "$work/about.ico" 4:about-32.xpm
-cmp "$work/about.ico" about.ico
-echo "the picture and the icon files are current"
+echo "the pictures and icons are current"
