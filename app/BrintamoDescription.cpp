@@ -14,9 +14,9 @@ constexpr FontSpec textFont{13.5, false};
 constexpr FontSpec buttonFont{13.5, true};
 constexpr Colour boxBack = Colour::fromSystem(SystemColour::InactiveCaptionText);
 constexpr Colour boxText = Colour::fromSystem(SystemColour::WindowText);
-constexpr Colour labelText = Colour::fromSystem(SystemColour::ButtonText);
-constexpr Colour buttonFace = Colour::fromSystem(SystemColour::Highlight);
-constexpr Colour notSet = Colour::notSet();
+constexpr Colour labelText = platform::systemButtonText;
+constexpr Colour buttonFace = platform::systemHighlight;
+using platform::notSet;
 
 constexpr auto box = ControlKind::TextBox;
 constexpr auto label = ControlKind::Label;

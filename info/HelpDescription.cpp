@@ -9,7 +9,7 @@ using platform::ControlKind;
 
 constexpr platform::FontSpec titleFont{18, false};
 constexpr auto label = ControlKind::Label;
-constexpr Colour notSet = Colour::notSet();
+using platform::notSet;
 
 constexpr char paragraph1[] =
     "This is very simple program that calculates the quadratic roots of the equation entered.  "

@@ -6,13 +6,12 @@ namespace {
 
 using platform::Colour;
 using platform::ControlKind;
-using platform::SystemColour;
+using platform::notSet;
 
 constexpr Colour darkRed = Colour::fromRgb(192, 0, 0);
 constexpr Colour black = Colour::fromRgb(0, 0, 0);
-constexpr Colour buttonText = Colour::fromSystem(SystemColour::ButtonText);
-constexpr Colour buttonFace = Colour::fromSystem(SystemColour::Highlight);
-constexpr Colour notSet = Colour::notSet();
+constexpr Colour buttonText = platform::systemButtonText;
+constexpr Colour buttonFace = platform::systemHighlight;
 constexpr auto font = platform::defaultFont;
 constexpr auto label = ControlKind::Label;
 constexpr auto button = ControlKind::CommandButton;

@@ -28,6 +28,11 @@ struct Colour {
     constexpr bool isSet() const { return source != Source::NotSet; }
 };
 
+// The colours that window tables name most often.
+inline constexpr Colour notSet = Colour::notSet();
+inline constexpr Colour systemButtonText = Colour::fromSystem(SystemColour::ButtonText);
+inline constexpr Colour systemHighlight = Colour::fromSystem(SystemColour::Highlight);
+
 QColor systemColour(SystemColour colour);
 
 // Only meaningful for a colour that is set.
