@@ -4,7 +4,6 @@
 
 namespace {
 
-using platform::Colour;
 using platform::ControlKind;
 
 constexpr platform::FontSpec titleFont{18, false};
