@@ -50,7 +50,6 @@ QWidget* createWidget(const ControlDescription& row, QWidget* surface) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
         label->setAutoFillBackground(true); // opaque, so its own background shows
-        label->setFocusPolicy(Qt::NoFocus);
         return label;
     }
     case ControlKind::CommandButton: {
@@ -136,7 +135,6 @@ void buildMenus(QMenuBar* menuBar, std::span<const MenuDescription> menus) {
             action = menuBar->addAction(caption);
         } else {
             QMenu* dropDown = menuBar->addMenu(caption);
-            dropDown->setObjectName(QLatin1StringView(menu.name));
             for (const MenuItemDescription& item : menu.items) {
                 dropDown->addAction(QString::fromUtf8(item.caption))
                     ->setObjectName(QLatin1StringView(item.name));

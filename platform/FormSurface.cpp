@@ -39,7 +39,6 @@ void FormSurface::paintEvent(QPaintEvent* event) {
             clip -= child->geometry();
         }
     }
-    painter.setFont(font());
     pending_.removeIf([&](const PendingText& line) {
         if (!event->region().intersects(line.box)) {
             return false; // its own paint is still to come
