@@ -4,8 +4,12 @@
 #include "frmAboutDescription.h"
 
 frmAbout::frmAbout()
-    : Form(frmAboutDescription()), lblTitle(control<QLabel>("lblTitle")),
-      lblVersion(control<QLabel>("lblVersion")) {
+    : Form(frmAboutDescription()),
+      SysInfoLauncher(
+          platform::systemRegistry(), platform::systemFiles(), platform::systemPrograms(),
+          [this](const std::string& text) { messages_.showMessage(QString::fromLocal8Bit(text)); }),
+      lblTitle(control<QLabel>("lblTitle")), lblVersion(control<QLabel>("lblVersion")),
+      messages_(QString::fromLatin1(appinfo::title)) {
     connect(control<QPushButton>("cmdOK"), &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(control<QPushButton>("cmdSysInfo"), &QPushButton::clicked, this,
             &frmAbout::cmdSysInfo_Click);
@@ -25,5 +29,6 @@ void frmAbout::cmdOK_Click() {
     close();
 }
 
-// Starting the system-information program is not part of the program yet.
-void frmAbout::cmdSysInfo_Click() {}
+void frmAbout::cmdSysInfo_Click() {
+    StartSysInfo();
+}

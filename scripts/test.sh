@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test: the warnings-as-errors build, the
-# same suite under AddressSanitizer + UndefinedBehaviorSanitizer, a bounded fuzzing run and the
-# formatting check.
+# same suite under AddressSanitizer + UndefinedBehaviorSanitizer, bounded fuzzing runs of the root
+# calculation and the registry value reader, and the formatting check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,11 +24,13 @@ ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
 
 echo "== fuzzing"
 cmake --preset fuzz
-cmake --build --preset fuzz -j"$jobs" --target solve_fuzz
+cmake --build --preset fuzz -j"$jobs" --target solve_fuzz key_value_fuzz
 fuzz_seconds=${BRINTAMO_FUZZ_SECONDS:-60}
-corpus=$(mktemp -d)
-cp fuzz/corpus/solve/* "$corpus"/
-build/fuzz/fuzz/solve_fuzz -max_total_time="$fuzz_seconds" -max_len=4096 -print_final_stats=1 \
-    "$corpus" 2>&1 | tail -n 12
-rm -rf "$corpus"
-echo "fuzzing: no finding in ${fuzz_seconds} s"
+for target in solve key_value; do
+    corpus=$(mktemp -d)
+    cp fuzz/corpus/$target/* "$corpus"/ 2>/dev/null || true
+    build/fuzz/fuzz/${target}_fuzz -max_total_time="$fuzz_seconds" -max_len=4096 \
+        -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
+    rm -rf "$corpus"
+    echo "fuzzing $target: no finding in ${fuzz_seconds} s"
+done

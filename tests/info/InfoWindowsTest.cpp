@@ -9,8 +9,9 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QSignalSpy>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <QtEndian>
 
 namespace {
@@ -43,7 +44,8 @@ private slots:
     }
 
     // OK is both the default and the cancel button; Enter on "System Info..." presses that one,
-    // and so does Alt+S. The box opens with the focus on OK and cannot be resized.
+    // and so does Alt+S, which shows the message and leaves the box open. The box opens with the
+    // focus on OK and cannot be resized.
     void aboutKeys() {
         const std::tuple<const char*, QKeyCombination, bool> presses[] = {
             {"cmdOK", Qt::Key_Escape, true},       {"picIcon", Qt::Key_Escape, true},
@@ -55,11 +57,20 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(box));
             QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
             QCOMPARE(box->minimumSize(), box->maximumSize());
-            QSignalSpy sysInfo(box->control<QPushButton>("cmdSysInfo"), &QPushButton::clicked);
+            QString message; // "System Info..." finds no registry here, so it says so
+            QTimer::singleShot(400, qApp, [&] {
+                if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    message = shown->windowTitle() + ": " + shown->text();
+                    shown->close();
+                }
+            });
             box->control<QWidget>(focus)->setFocus();
             QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
             QTRY_VERIFY2(box.isNull() == closes, focus);
-            QTRY_VERIFY2(sysInfo.count() == (closes ? 0 : 1), focus); // access keys click later
+            QTRY_COMPARE(message, closes
+                                      ? QString()
+                                      : "Brintamo: System Information Is Unavailable At This Time");
+            QVERIFY2(box.isNull() == closes, focus); // still open behind the message
             delete box;
         }
     }

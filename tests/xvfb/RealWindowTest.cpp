@@ -63,7 +63,8 @@ private slots:
         client_ = main_.bottomLeft() - QPoint(0, 475);
     }
 
-    // Alt+O, A: the box at its place on the red, with its separator and icon; Escape closes it.
+    // Alt+O, A: the box at its place, drawn as offscreen; Alt+S shows a message and leaves the
+    // box open; Escape closes it.
     void aboutFromTheKeyboard() {
         click(at(4000, 3000));
         xdotool({"key", "--delay", "300", "alt+o", "a"});
@@ -72,6 +73,11 @@ private slots:
         // Drawn as offscreen: the program's style, fonts, colours, lines and icon.
         QVERIFY(pictures::matchesReference(screenshot(about), QStringLiteral(BRINTAMO_REFERENCES),
                                            "frmAbout"));
+        xdotool({"key", "alt+s"}); // no registry here: the message, and the box stays open
+        QTRY_COMPARE_WITH_TIMEOUT(windowsNamed("Brintamo").size(), 2, 5000);
+        xdotool({"key", "Return"});
+        QTRY_COMPARE_WITH_TIMEOUT(windowsNamed("Brintamo").size(), 1, 5000);
+        QCOMPARE(windowsNamed("About Brintamo").size(), 1);
         xdotool({"key", "Escape"});
         QTRY_COMPARE_WITH_TIMEOUT(windowsNamed("About Brintamo").size(), 0, 5000);
     }
