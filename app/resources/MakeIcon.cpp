@@ -46,15 +46,12 @@ QByteArray iconImage(const QImage& image, int bits) {
     const QRgb* palette = bits == 1 ? twoColours.data() : standardColours.data();
     const auto index = [&](int x, int y) {
         const QRgb pixel = image.pixel(x, y);
-        return qAlpha(pixel) == 0 ? 0 : int(std::find(palette, palette + colours, pixel) - palette);
-    };
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (index(x, y) == colours) {
-                qFatal("pixel %d,%d is not one of the %d standard colours", x, y, colours);
-            }
+        const int found = int(std::find(palette, palette + colours, pixel) - palette);
+        if (qAlpha(pixel) != 0 && found == colours) {
+            qFatal("pixel %d,%d is not one of the %d standard colours", x, y, colours);
         }
-    }
+        return qAlpha(pixel) == 0 ? 0 : found;
+    };
     const QByteArray pixels = packedRows(image, bits, index);
     const QByteArray mask =
         packedRows(image, 1, [&](int x, int y) { return qAlpha(image.pixel(x, y)) == 0 ? 1 : 0; });
