@@ -3,12 +3,11 @@
 // onto the surface, and is not remembered: a later repaint of the same area shows the plain
 // background again.
 
+#include "WindowDescription.h"
+
 #include <QColor>
-#include <QFont>
 #include <QList>
 #include <QWidget>
-
-#include "WindowDescription.h"
 
 namespace platform {
 
