@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test: the warnings-as-errors build, the
-# same suite under AddressSanitizer + UndefinedBehaviorSanitizer, bounded fuzzing runs of the root
-# calculation and the registry value reader, and the formatting check.
+# same suite under AddressSanitizer + UndefinedBehaviorSanitizer, the Windows system code built with
+# mingw-w64 and tested under Wine, bounded fuzzing runs of the root calculation and the registry
+# value reader, and the formatting check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,6 +22,11 @@ cmake --preset asan
 cmake --build --preset asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
     ctest --preset asan -j"$jobs"
+
+echo "== Windows system code under Wine"
+cmake --preset wine
+cmake --build --preset wine -j"$jobs"
+ctest --preset wine
 
 echo "== fuzzing"
 cmake --preset fuzz

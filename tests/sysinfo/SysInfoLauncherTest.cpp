@@ -1,0 +1,114 @@
+// Reading registry values and starting the system-information program, one table of cases for
+// any machine: in memory here, the real registry, files and programs on Windows.
+
+#include "info/SysInfoLauncher.h"
+#include "TestMachine.h"
+
+#include <iostream>
+#include <optional>
+#include <tuple>
+
+namespace {
+
+const std::string firstKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string secondKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+int failures = 0;
+
+void expect(bool ok, const std::string& what) {
+    failures += ok ? 0 : 1;
+    std::cout << (ok ? "" : "FAILED: " + what + '\n');
+}
+
+// One terminating zero is dropped; text and numbers are read, other types keep what was there;
+// a value that does not fit in 1024 bytes, or is missing, fails and empties it. The key refuses
+// writing and still reads, since it is opened for reading only.
+void GetKeyValue(TestMachine& machine) {
+    const std::string kilobyte(1024, 'x');
+    const std::tuple<std::uint32_t, std::optional<std::string>, bool, std::string> rows[] = {
+        {1, std::string("C:\\a\0", 5), true, "C:\\a"},
+        {1, "C:\\a", true, "C:\\a"},
+        {1, std::string("C:\\a\0\0", 6), true, std::string("C:\\a\0", 5)},
+        {1, "", true, ""},
+        {1, kilobyte, true, kilobyte},
+        {1, std::string(1023, 'x') + '\0', true, std::string(1023, 'x')},
+        {1, kilobyte + "x", false, ""},
+        {4, std::string("\x01\x10\0\0", 4), true, "4097"},
+        {7, "C:\\a", true, "old"},
+        {1, std::nullopt, false, ""}};
+    for (int row = 1; const auto& [type, data, read, text] : rows) {
+        const std::string name = "GetKeyValue row " + std::to_string(row++);
+        machine.clear();
+        if (data) {
+            machine.setValue(firstKey, "PATH", type, *data);
+            machine.refuseWriteAccess(firstKey);
+            platform::RegistryKey key = 0;
+            expect(machine.registry().openKey(platform::hkeyLocalMachine, firstKey, 0, 0x2003F,
+                                              key) == platform::registryAccessDenied,
+                   name + ": the key refuses writing");
+        }
+        std::string value = "old";
+        expect(SysInfoLauncher(machine.registry(), machine.files(), machine.programs(), {})
+                           .GetKeyValue(platform::hkeyLocalMachine, firstKey, "PATH", value) ==
+                       read &&
+                   value == text,
+               name);
+    }
+}
+
+// What is started, and the message when nothing can start. Where the first value is found, the
+// second holds a good folder that a needless second lookup would start. "@" stands for the folder
+// that holds the program; "@\..\Hidden" holds a copy that could start but is hidden.
+void StartSysInfo(TestMachine& machine) {
+    using Value = std::optional<std::string>;
+    const std::tuple<const char*, std::uint32_t, Value, Value, bool> rows[] = {
+        {"first value, started as it is", 1, std::string("@\\MSINFO32.EXE\0", 15), {}, true},
+        {"first value, the start fails", 1, "C:\\Nowhere.exe", "@", false},
+        {"first value of type 2, an empty path", 2, "@\\MSINFO32.EXE", "@", false},
+        {"first value empty", 1, "", "@", false},
+        {"second, the folder with the program", 1, {}, std::string("@\0", 2), true},
+        {"second, a folder without it", 1, {}, "@\\..", false},
+        {"second, the program there hidden", 1, {}, "@\\..\\Hidden", false},
+        {"neither value", 1, {}, {}, false}};
+    const std::string folder = machine.programFolder();
+    for (auto [name, type, first, second, starts] : rows) {
+        machine.clear();
+        for (auto [key, value, data, valueType] : {std::tuple{firstKey, "PATH", first, type},
+                                                   std::tuple{secondKey, "MSINFO", second, 1U}}) {
+            if (data) {
+                machine.setValue(key, value, valueType,
+                                 data->replace(0, data->starts_with('@') ? 1 : 0, folder));
+            }
+        }
+        std::vector<std::string> messages;
+        SysInfoLauncher(machine.registry(), machine.files(), machine.programs(),
+                        [&](const std::string& text) {
+                            std::cout << "message box: " << text << '\n';
+                            messages.push_back(text);
+                        })
+            .StartSysInfo();
+        const std::vector<std::string> none;
+        expect(machine.started(starts) == (starts ? std::vector{folder + "\\MSINFO32.EXE"} : none),
+               std::string(name) + ": what was started");
+        expect(
+            messages ==
+                (starts
+                     ? none
+                     : std::vector<std::string>{"System Information Is Unavailable At This Time"}),
+            std::string(name) + ": the message");
+    }
+}
+
+} // namespace
+
+int main() {
+    const auto machine = makeTestMachine();
+    if (!machine) {
+        return 0;
+    }
+    GetKeyValue(*machine);
+    StartSysInfo(*machine);
+    machine->clear();
+    std::cout << (failures == 0 ? "every case passed" : "failed cases: " + std::to_string(failures))
+              << '\n';
+    return failures == 0 ? 0 : 1;
+}

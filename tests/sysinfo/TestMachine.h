@@ -1,0 +1,30 @@
+#pragma once
+// The machine the launcher's cases run on: in memory, or Windows itself (under Wine when
+// cross-compiled), with what the cases arrange and observe.
+
+#include "platform/Registry.h"
+#include "platform/SystemServices.h"
+
+#include <memory>
+#include <vector>
+
+struct TestMachine {
+    virtual ~TestMachine() = default;
+    virtual platform::Registry& registry() = 0;
+    virtual platform::FileTest& files() = 0;
+    virtual platform::ProgramStarter& programs() = 0;
+    // Removes the keys the cases wrote and forgets which programs ran.
+    virtual void clear() = 0;
+    // Below HKEY_LOCAL_MACHINE; `data` holds every byte stored.
+    virtual void setValue(const std::string& key, const std::string& name, std::uint32_t type,
+                          const std::string& data) = 0;
+    // From now on everyone may read the key and no one may change it.
+    virtual void refuseWriteAccess(const std::string& key) = 0;
+    // A folder with blanks in its name that holds the program MSINFO32.EXE.
+    virtual std::string programFolder() = 0;
+    // The programs started since clear(); when one is `awaited`, it is given time to start.
+    virtual std::vector<std::string> started(bool awaited) = 0;
+};
+
+// Null when this process is itself a started program standing in for the real one.
+std::unique_ptr<TestMachine> makeTestMachine();
