@@ -7,8 +7,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 
@@ -90,10 +88,8 @@ private slots:
     void secondaryWindows_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("window");
-        QTest::newRow("Help") << "mnuhelp"
-                              << "Help";
-        QTest::newRow("About") << "mnuAbout"
-                               << "frmAbout";
+        QTest::newRow("Help") << QStringLiteral("mnuhelp") << QStringLiteral("Help");
+        QTest::newRow("About") << QStringLiteral("mnuAbout") << QStringLiteral("frmAbout");
     }
     // One at a time, fresh after a close, and no owner: Alt+O, X closes the main window only,
     // and the program ends when the secondary window closes too. Inside the event loop, so that
@@ -102,14 +98,7 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, window);
         const auto choose = [&] {
-            QAction* action = window_->menuItem(qPrintable(item));
-            QMenuBar* bar = window_->menuBar();
-            auto* menu = qobject_cast<QMenu*>(action->parent());
-            QTest::mouseClick(bar, Qt::LeftButton, {},
-                              bar->actionGeometry(menu ? menu->menuAction() : action).center());
-            if (menu != nullptr) {
-                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-            }
+            window_->menuItem(qPrintable(item))->trigger();
             QWidgetList shown = QApplication::topLevelWidgets();
             shown.removeIf(
                 [&](QWidget* top) { return !top->isVisible() || top->objectName() != window; });

@@ -1,5 +1,5 @@
 // The built program in real X windows under Xvfb, with no window manager: real keys and clicks
-// through xdotool, then the pixels of screenshots. The program's path is the first argument.
+// through xdotool, then the pixels of screenshots.
 
 #include "tests/support/Pictures.h"
 
@@ -58,7 +58,7 @@ class RealWindowTest : public QObject {
 
 private slots:
     void initTestCase() {
-        program_.start(QApplication::arguments().at(1), {});
+        program_.start(QStringLiteral(BRINTAMO_PROGRAM), {});
         main_ = geometryOf("Brintamo");
         client_ = main_.bottomLeft() - QPoint(0, 475);
     }
@@ -103,16 +103,5 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QStringList arguments = QApplication::arguments();
-    if (arguments.size() < 2) {
-        qCritical("usage: real_window_test PROGRAM [QTest options]");
-        return 2;
-    }
-    RealWindowTest test;
-    arguments.removeAt(1);
-    return QTest::qExec(&test, arguments);
-}
-
+QTEST_MAIN(RealWindowTest)
 #include "RealWindowTest.moc"
