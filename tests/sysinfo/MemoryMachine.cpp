@@ -14,10 +14,10 @@ struct MemoryMachine final : TestMachine, platform::FileTest, platform::ProgramS
     platform::ProgramStarter& programs() override { return *this; }
     void clear() override { registry_ = {}, started_.clear(); }
     void setValue(const std::string& key, const std::string& name, std::uint32_t type,
-                  const std::string& data) override {
+                  const std::string& data, bool readOnly) override {
         registry_.setValue(key, name, {type, data});
+        readOnly ? registry_.refuseWriteAccess(key) : void();
     }
-    void refuseWriteAccess(const std::string& key) override { registry_.refuseWriteAccess(key); }
     std::string programFolder() override { return "C:\\Program Files"; }
     std::vector<std::string> started(bool) override { return started_; }
     bool isOrdinaryFile(const std::string& path) override { return path == program; }

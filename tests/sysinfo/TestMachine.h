@@ -15,11 +15,10 @@ struct TestMachine {
     virtual platform::ProgramStarter& programs() = 0;
     // Removes the keys the cases wrote and forgets which programs ran.
     virtual void clear() = 0;
-    // Below HKEY_LOCAL_MACHINE; `data` holds every byte stored.
+    // Below HKEY_LOCAL_MACHINE; `data` holds every byte stored. A read-only key lets everyone read
+    // it and no one change it.
     virtual void setValue(const std::string& key, const std::string& name, std::uint32_t type,
-                          const std::string& data) = 0;
-    // From now on everyone may read the key and no one may change it.
-    virtual void refuseWriteAccess(const std::string& key) = 0;
+                          const std::string& data, bool readOnly = false) = 0;
     // A folder with blanks in its name that holds the program MSINFO32.EXE.
     virtual std::string programFolder() = 0;
     // The programs started since clear(); when one is `awaited`, it is given time to start.

@@ -10,12 +10,10 @@
 #include <sddl.h>
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <stdexcept>
-#include <thread>
 #include <utility>
 
 namespace {
@@ -56,7 +54,6 @@ struct WindowsMachine final : TestMachine {
     platform::Registry& registry() override { return platform::systemRegistry(); }
     platform::FileTest& files() override { return platform::systemFiles(); }
     platform::ProgramStarter& programs() override { return platform::systemPrograms(); }
-    // The read-only key's handle keeps the right to give it back its access list.
     void clear() override {
         if (readOnly_ != nullptr) {
             setAccess(readOnly_, "D:(A;;KA;;;WD)");
@@ -69,9 +66,10 @@ struct WindowsMachine final : TestMachine {
             fs::remove(program + ".ran");
         }
     }
-    // The system adds a terminating zero to text when the byte after it is one, so it is not.
+    // The system adds a terminating zero to text when the byte after it is one, so it is not. A
+    // read-only key's handle keeps the right to give it back its access list.
     void setValue(const std::string& key, const std::string& name, std::uint32_t type,
-                  const std::string& data) override {
+                  const std::string& data, bool readOnly) override {
         HKEY handle = nullptr;
         require(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
                                 nullptr, &handle, nullptr) == ERROR_SUCCESS &&
@@ -79,27 +77,17 @@ struct WindowsMachine final : TestMachine {
                                    reinterpret_cast<const BYTE*>((data + 'x').c_str()),
                                    DWORD(data.size())) == ERROR_SUCCESS,
                 "writing " + key);
-        RegCloseKey(handle);
         written_.insert(key);
-    }
-    void refuseWriteAccess(const std::string& key) override {
-        require(RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_ALL_ACCESS, &readOnly_) ==
-                    ERROR_SUCCESS,
-                key);
-        setAccess(readOnly_, "D:(A;;KR;;;WD)");
+        readOnly ? setAccess(readOnly_ = handle, "D:(A;;KR;;;WD)") : void(RegCloseKey(handle));
     }
     std::string programFolder() override { return (base / "Program Files").string(); }
     std::vector<std::string> started(bool awaited) override {
-        const auto until =
-            std::chrono::steady_clock::now() + std::chrono::seconds(awaited ? 30 : 0);
         std::vector<std::string> ran;
-        do {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            ran.clear();
+        for (int wait = awaited ? 600 : 1; ran.empty() && wait-- > 0; Sleep(50)) {
             std::ranges::copy_if(
                 programs_, std::back_inserter(ran),
                 [](const std::string& program) { return fs::exists(program + ".ran"); });
-        } while (ran.empty() && std::chrono::steady_clock::now() < until);
+        }
         return ran;
     }
     const std::string programs_[3] = {programFolder() + "\\MSINFO32.EXE",

@@ -63,12 +63,18 @@ private slots:
         client_ = main_.bottomLeft() - QPoint(0, 475);
     }
 
-    // Alt+O, A: the box at its place, drawn as offscreen; Alt+S shows a message and leaves the
-    // box open; Escape closes it.
+    // Alt+O, A: the box at its place, drawn as offscreen; asked for again from the main window,
+    // the same box comes forward; Alt+S shows a message and leaves the box open; Escape closes it.
     void aboutFromTheKeyboard() {
         click(at(4000, 3000));
         xdotool({"key", "--delay", "300", "alt+o", "a"});
         const QRect about = geometryOf("About Brintamo");
+        click(at(5130, 7000)); // the main window's corner that the box leaves uncovered
+        xdotool({"key", "--delay", "300", "alt+o", "a"});
+        QTest::qWait(300);
+        QCOMPARE(windowsNamed("About Brintamo").size(), 1);
+        // With no window manager the focus goes back to the window under the pointer.
+        xdotool({"mousemove", QString::number(about.x() + 5), QString::number(about.y() + 5)});
         QCOMPARE(about.topLeft(), QPoint(156, 129));
         // Drawn as offscreen: the program's style, fonts, colours, lines and icon.
         QVERIFY(pictures::matchesReference(screenshot(about), QStringLiteral(BRINTAMO_REFERENCES),
@@ -100,6 +106,20 @@ private slots:
         QCOMPARE(windowsNamed("Help").size(), 1);
         program_.kill();
         program_.waitForFinished();
+    }
+
+    // Alt+O, X with only the About box open: the program goes on until OK closes the box.
+    void exitLeavesAboutOpen() {
+        initTestCase();
+        click(at(4000, 3000));
+        xdotool({"key", "--delay", "300", "alt+o", "a"});
+        const QRect about = geometryOf("About Brintamo");
+        click(at(5130, 7000));
+        xdotool({"key", "--delay", "300", "alt+o", "x"});
+        QTRY_COMPARE_WITH_TIMEOUT(windowsNamed("Brintamo").size(), 0, 5000);
+        QVERIFY(!program_.waitForFinished(500));
+        click(about.topLeft() + QPoint(4245 + 630, 2400 + 170) / 15);
+        QVERIFY(program_.waitForFinished(5000));
     }
 };
 
