@@ -93,8 +93,9 @@ private slots:
             window_->menuItem(item)->trigger();
         }
         QStringList shown;
-        for (const QWidget* top : QApplication::topLevelWidgets()) {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
             shown << (top->isVisible() ? QStringList(top->objectName()) : QStringList());
+            top->isVisible() && top != window_ ? delete top : void(); // no owner deletes them
         }
         shown.sort();
         QCOMPARE(shown, QStringList({"Brintamo", "Help", "frmAbout"}));
