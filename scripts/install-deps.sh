@@ -9,6 +9,8 @@ packages=(
     fontconfig fonts-wine fonts-liberation2
     # tests, benchmarks, fuzzing and formatting
     libbenchmark-dev clang libclang-rt-14-dev clang-format xvfb xauth xdotool
+    # the package, its desktop entry and metadata, and the screen-reader check
+    dpkg-dev file desktop-file-utils appstream at-spi2-core dbus python3-pyatspi
 )
 # The Windows code's build and test under Wine; their recommendations add a gigabyte for nothing.
 windows_packages=(g++-mingw-w64-x86-64-win32 wine64)

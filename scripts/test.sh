@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test: the warnings-as-errors build, the
 # same suite under AddressSanitizer + UndefinedBehaviorSanitizer, the Windows system code built with
-# mingw-w64 and tested under Wine, bounded fuzzing runs of the root calculation and the registry
-# value reader, and the formatting check.
+# mingw-w64 and tested under Wine, the Debian package installed, checked and started, bounded
+# fuzzing runs of the root calculation and the registry value reader, and the formatting check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,6 +27,9 @@ echo "== Windows system code under Wine"
 cmake --preset wine
 cmake --build --preset wine -j"$jobs"
 ctest --preset wine
+
+echo "== the Debian package, installed and started"
+scripts/test-package.sh
 
 echo "== fuzzing"
 cmake --preset fuzz

@@ -1,7 +1,8 @@
 // Builds a Windows icon file from XPM pixel maps, each at the colour depth given before it
 // (1 for two colours, 4 for the standard sixteen), with a transparency mask from the maps'
-// "None" pixels; with --png it also writes each sixteen-colour map as a PNG beside it, for the
-// desktop's icon theme:   make_icon [--png] OUTPUT.ico DEPTH:INPUT.xpm [DEPTH:INPUT.xpm ...]
+// "None" pixels. With --png it also writes, for the desktop's icon theme, OUTPUT-SIZE.png at 16,
+// 32, 48 and 256 pixels, each the largest sixteen-colour map that fits a whole number of times,
+// enlarged pixel by pixel:   make_icon [--png] OUTPUT.ico DEPTH:INPUT.xpm [DEPTH:INPUT.xpm ...]
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 namespace {
 
@@ -83,6 +85,7 @@ int main(int argc, char* argv[]) {
     }
     QByteArray directory;
     QByteArray images;
+    std::map<int, QImage> themeMaps; // the sixteen-colour maps by width
     put<quint16>(directory, 0);
     put<quint16>(directory, 1);
     put<quint16>(directory, quint16(arguments.size() - 1));
@@ -105,9 +108,21 @@ int main(int argc, char* argv[]) {
         put(directory, quint32(data.size()));
         put(directory, quint32(firstImage + images.size()));
         images += data;
-        if (pngs && bits == 4) {
-            image.save(QFileInfo(arguments[0]).absolutePath() + u'/' +
-                       QFileInfo(input).completeBaseName() + ".png");
+        if (bits == 4) {
+            themeMaps[image.width()] = image;
+        }
+    }
+    const QFileInfo ico(arguments[0]);
+    for (const int size : {16, 32, 48, 256}) {
+        const auto fits = std::find_if(themeMaps.rbegin(), themeMaps.rend(),
+                                       [&](const auto& map) { return size % map.first == 0; });
+        if (pngs && (fits == themeMaps.rend() ||
+                     !fits->second.scaled(size, size)
+                          .save(QStringLiteral("%1/%2-%3.png")
+                                    .arg(ico.absolutePath(), ico.completeBaseName(),
+                                         QString::number(size))))) {
+            qCritical("no sixteen-colour map for %d pixels", size);
+            return 1;
         }
     }
     QFile output(arguments[0]);

@@ -7,7 +7,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$source/scripts/make-resources.sh" "$build" "$work"
 for file in info/resources/help-example.bmp info/resources/about.ico app/resources/brintamo.ico \
-    app/resources/brintamo-32.png app/resources/brintamo-16.png; do
+    app/resources/brintamo-{16,32,48,256}.png; do
     cmp "$work/$file" "$source/$file"
 done
 echo "the pictures and icons are current"
