@@ -51,8 +51,24 @@ constexpr std::array menus = {
     platform::MenuDescription{"mnuhelp",    "Help",     {}},
 };
 
+// The equation row's "X ²" and "X" name the boxes before them; the answer row's "X=" the boxes after.
+constexpr std::array accessible = {
+    platform::AccessibleDescription{"Text1",    "Coefficient a, the x squared term", "The number that multiplies x squared"},
+    platform::AccessibleDescription{"Text2",    "Coefficient b, the x term",         "The number that multiplies x"},
+    platform::AccessibleDescription{"Text3",    "Coefficient c, the constant term",  "The number on its own"},
+    platform::AccessibleDescription{"Text4",    "First root",                        "The first root, rounded to hundredths"},
+    platform::AccessibleDescription{"Text5",    "Second root",                       "The second root, rounded to hundredths"},
+    platform::AccessibleDescription{"Command1", "Calculate",                         "Finds the real roots of the equation"},
+    platform::AccessibleDescription{"Command2", "Clear",                             "Empties all five boxes"},
+    platform::AccessibleDescription{"Label1",   "x squared",                         "", "Text1"},
+    platform::AccessibleDescription{"Label3",   "x",                                 "", "Text2"},
+    platform::AccessibleDescription{"Label5",   "x equals",                          "", "Text4"},
+    platform::AccessibleDescription{"Label7",   "x equals",                          "", "Text5"},
+};
+
 constexpr platform::WindowDescription description{
     "Brintamo", "Brintamo", 5190, 7140, darkRed, controls, menus,
+    platform::Border::Sizable, -1, -1, {}, nullptr, nullptr, accessible,
 };
 // clang-format on
 

@@ -33,8 +33,15 @@ constexpr std::array controls = {
                                  ":/info/help-example.bmp"},
 };
 
+constexpr std::array accessible = {
+    platform::AccessibleDescription{"Picture1", "Worked example",
+        "For the formula 1 x squared + 14 x + 45 = 0 the program gives the roots x = -5 or x = -9. "
+        "The working out: (x+5) (x+9) = 0, so x+5 = 0 or x+9 = 0, so x = -5 or x = -9."},
+};
+
 constexpr platform::WindowDescription description{
     "Help", "Help", 4890, 6840, notSet, controls, {},
+    platform::Border::Sizable, -1, -1, {}, nullptr, nullptr, accessible,
 };
 // clang-format on
 

@@ -41,9 +41,16 @@ constexpr std::array lines = {
     platform::LineDescription{105, 2280, 5654, 2280, Colour::fromRgb(255, 255, 255), 2},
 };
 
+constexpr std::array accessible = {
+    platform::AccessibleDescription{"cmdOK",      "OK",               "Closes the About box"},
+    platform::AccessibleDescription{"cmdSysInfo", "System Info",      "Starts the system information program"},
+    platform::AccessibleDescription{"Text1",      "Website",          "The author's website address"},
+    platform::AccessibleDescription{"picIcon",    "Brintamo's icon",  "The program's icon"},
+};
+
 constexpr platform::WindowDescription description{
     "frmAbout", "", 5730, 3555, darkRed, controls, {},
-    platform::Border::FixedDialog, 2340, 1935, lines, "cmdOK", "cmdOK",
+    platform::Border::FixedDialog, 2340, 1935, lines, "cmdOK", "cmdOK", accessible,
 };
 // clang-format on
 

@@ -21,6 +21,7 @@ Form::Form(const WindowDescription& description)
         surface_->setPalette(palette);
     }
     buildControls(surface_, description.controls);
+    describeForScreenReaders(surface_, description.accessible);
     int menuHeight = 0;
     if (!description.menus.empty()) {
         buildMenus(menuBar(), description.menus);

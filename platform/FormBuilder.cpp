@@ -127,6 +127,20 @@ void buildControls(QWidget* surface, std::span<const ControlDescription> control
     chainFocus(std::move(byTabIndex));
 }
 
+void describeForScreenReaders(QWidget* surface, std::span<const AccessibleDescription> rows) {
+    const auto named = [surface](const char* name) {
+        return surface->findChild<QWidget*>(QLatin1StringView(name));
+    };
+    for (const AccessibleDescription& row : rows) {
+        QWidget* control = named(row.control);
+        control->setAccessibleName(QString::fromUtf8(row.name));
+        control->setAccessibleDescription(QString::fromUtf8(row.description));
+        if (row.labels != nullptr) {
+            qobject_cast<QLabel*>(control)->setBuddy(named(row.labels));
+        }
+    }
+}
+
 void buildMenus(QMenuBar* menuBar, std::span<const MenuDescription> menus) {
     for (const MenuDescription& menu : menus) {
         const QString caption = QString::fromUtf8(menu.caption);

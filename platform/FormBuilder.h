@@ -12,6 +12,10 @@ namespace platform {
 // focus in tab-index order and puts the focus on the first control in that order.
 void buildControls(QWidget* surface, std::span<const ControlDescription> controls);
 
+// Gives the named controls on `surface` their names and descriptions for screen readers, and ties
+// labels to the controls they name. Nothing changes on screen.
+void describeForScreenReaders(QWidget* surface, std::span<const AccessibleDescription> rows);
+
 void buildMenus(QMenuBar* menuBar, std::span<const MenuDescription> menus);
 
 } // namespace platform

@@ -24,6 +24,8 @@ CopyableMessageBox::CopyableMessageBox(const QString& title, const QString& text
     setWindowModality(Qt::ApplicationModal);
     setTextFormat(Qt::PlainText);
     setEscapeButton(QMessageBox::Ok);
+    setAccessibleName(title); // a screen reader announces the box by its title and text
+    setAccessibleDescription(text);
     // Qt indents the text as if a hidden icon stood before it; without an icon, the text starts
     // at the margin.
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {

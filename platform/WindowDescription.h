@@ -38,6 +38,15 @@ struct MenuDescription {
     std::span<const MenuItemDescription> items;
 };
 
+// What a screen reader says of a control: its name and description, and for a label, the control
+// it names.
+struct AccessibleDescription {
+    const char* control;
+    const char* name;
+    const char* description;
+    const char* labels = nullptr;
+};
+
 // A line drawn on the window's surface, beneath its controls; coordinates in twips.
 struct LineDescription {
     int x1;
@@ -66,6 +75,7 @@ struct WindowDescription {
     std::span<const LineDescription> lines = {}; // drawn in this order
     const char* defaultButton = nullptr;         // pressed by Enter unless a button has the focus
     const char* cancelButton = nullptr;          // pressed by Escape
+    std::span<const AccessibleDescription> accessible = {};
 };
 
 } // namespace platform

@@ -1,6 +1,6 @@
 // What every window must give, whatever its table says: controls apart and inside the client
-// area, tab indexes 0..n-1 that Tab then follows round, captions that fit their controls, and
-// the look of the freshly opened window against its reference picture.
+// area, tab indexes 0..n-1 that Tab then follows round, captions that fit their controls, what
+// screen readers hear, and the look of the freshly opened window against its reference picture.
 
 #include "app/Brintamo.h"
 #include "app/BrintamoDescription.h"
@@ -10,6 +10,7 @@
 #include "platform/SingleInstance.h"
 #include "tests/support/Pictures.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
@@ -64,8 +65,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QCOMPARE(form->surface()->size() * 15, QSize(table->clientWidth, table->clientHeight));
         QStringList tabOrder;
+        const QAccessible::Role roles[] = {QAccessible::EditableText, QAccessible::StaticText,
+                                           QAccessible::Button, QAccessible::Graphic};
         for (const auto* row : byTab) {
-            const auto* widget = form->control<QWidget>(row->name);
+            auto* widget = form->control<QWidget>(row->name);
             const QString text = QString::fromUtf8(row->text);
             const QRect room = widget->rect().adjusted(0, 0, 0, 10000);
             QVERIFY2(widget->rect().contains(
@@ -73,6 +76,13 @@ private slots:
                      row->name);
             tabOrder << (widget->focusPolicy() & Qt::TabFocus ? QStringList(row->name)
                                                               : QStringList());
+            // Every control that takes the focus tells a screen reader its role, name and purpose.
+            const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY2(!(widget->focusPolicy() & Qt::TabFocus) ||
+                         (heard->role() == roles[int(row->kind)] &&
+                          !heard->text(QAccessible::Name).isEmpty() &&
+                          !heard->text(QAccessible::Description).isEmpty()),
+                     row->name);
         }
         QVERIFY(pictures::matchesReference(pictures::shown(*form, form->rect()),
                                            QStringLiteral(BRINTAMO_REFERENCES),
@@ -81,6 +91,9 @@ private slots:
         for (qsizetype i = 0; i < tabOrder.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
+            QVERIFY(QAccessible::queryAccessibleInterface(QApplication::focusWidget())
+                        ->state()
+                        .focused);
         }
         QCOMPARE(visited, tabOrder << tabOrder.front());
     }

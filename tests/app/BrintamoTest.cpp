@@ -6,6 +6,7 @@
 #include "platform/SingleInstance.h"
 #include "tests/support/Pictures.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
@@ -85,6 +86,18 @@ private slots:
             QVERIFY2(box(name)->text().isEmpty(), name);
         }
         QCOMPARE(QApplication::focusWidget(), box("Text2"));
+    }
+
+    // A screen reader hears the coefficient and root boxes by name, with the equation's labels.
+    void screenReaderNames() {
+        const auto heard = [this](const char* name) {
+            return QAccessible::queryAccessibleInterface(window_->control<QWidget>(name));
+        };
+        QCOMPARE(heard("Text1")->text(QAccessible::Name), "Coefficient a, the x squared term");
+        QCOMPARE(heard("Text4")->text(QAccessible::Name), "First root");
+        QCOMPARE(heard("Command1")->text(QAccessible::Name), "Calculate");
+        const auto labels = heard("Text2")->relations(QAccessible::Label);
+        QVERIFY(labels.size() == 1 && labels[0].first->object()->objectName() == "Label3");
     }
 
     // Help and About, each chosen twice, show one window each.

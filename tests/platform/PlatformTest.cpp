@@ -6,6 +6,7 @@
 #include "platform/NumberText.h"
 #include "tests/support/Pictures.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -74,8 +75,10 @@ private slots:
                     QTest::qWaitForWindowExposed(box) &&
                     pictures::matchesReference(pictures::shown(*box, box->rect()),
                                                BRINTAMO_REFERENCES, "message-box"));
-                seen << box->windowTitle() << box->text() << QString::number(box->buttons().size())
-                     << QString::number(box->icon()) << QString::number(box->windowModality());
+                seen << box->windowTitle() << box->text()
+                     << QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description)
+                     << QString::number(box->buttons().size()) << QString::number(box->icon())
+                     << QString::number(box->windowModality());
                 how == 0   ? QTest::mouseClick(box->buttons()[0], Qt::LeftButton)
                 : how == 1 ? void(box->close())
                            : QTest::keyClick(box, Qt::Key(how));
@@ -83,8 +86,8 @@ private slots:
             QCOMPARE(platform::ModalMessageBox(QStringLiteral("Brintamo"))
                          .showMessage(QStringLiteral("No roots.  Really")),
                      1);
-            QCOMPARE(seen, QStringList({"1", "Brintamo", "No roots.  Really", "1",
-                                        QString::number(QMessageBox::NoIcon),
+            QCOMPARE(seen, QStringList({"1", "Brintamo", "No roots.  Really", "No roots.  Really",
+                                        "1", QString::number(QMessageBox::NoIcon),
                                         QString::number(Qt::ApplicationModal)}));
         }
     }
