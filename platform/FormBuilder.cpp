@@ -11,6 +11,7 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -34,7 +35,7 @@ public:
     }
 };
 
-QWidget* createWidget(const ControlDescription& row, QWidget* surface) {
+QWidget* createWidget(const ControlDescription& row, QWidget* surface, qreal pixelRatio) {
     const QString text = QString::fromUtf8(row.text);
     switch (row.kind) {
     case ControlKind::TextBox: {
@@ -62,7 +63,12 @@ QWidget* createWidget(const ControlDescription& row, QWidget* surface) {
         auto* picture = new QLabel(surface);
         picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken); // the classic 2-pixel edge
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        picture->setPixmap(QPixmap(QString::fromUtf8(row.picture)));
+        // Enlarged a whole number of times, pixel by pixel, and then drawn unscaled: the bitmap
+        // stays sharp at any scaling.
+        QPixmap pixmap(QString::fromUtf8(row.picture));
+        pixmap = pixmap.scaled(pixmap.size() * std::max(1.0, std::floor(pixelRatio)));
+        pixmap.setDevicePixelRatio(pixelRatio);
+        picture->setPixmap(pixmap);
         picture->setBackgroundRole(QPalette::Button); // button face where the picture ends
         picture->setAutoFillBackground(true);
         picture->setFocusPolicy(Qt::StrongFocus);
@@ -117,7 +123,7 @@ void buildControls(QWidget* surface, std::span<const ControlDescription> control
     const qreal pixelRatio = qApp->devicePixelRatio();
     std::vector<std::pair<int, QWidget*>> byTabIndex;
     for (const ControlDescription& row : controls) {
-        QWidget* widget = createWidget(row, surface);
+        QWidget* widget = createWidget(row, surface, pixelRatio);
         widget->setObjectName(QLatin1StringView(row.name));
         widget->setGeometry(twipsToPixels(row.left, row.top, row.width, row.height));
         widget->setFont(programFont(row.font, pixelRatio));

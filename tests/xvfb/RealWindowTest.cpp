@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include <cmath>
+
 namespace {
 
 QString xdotool(const QStringList& arguments) {
@@ -50,18 +52,20 @@ class RealWindowTest : public QObject {
     Q_OBJECT
 
     QProcess program_;
-    QRect main_;
+    QRect main_;    // in screen pixels, as is everything xdotool gives and takes
     QPoint client_; // the main window's client area, below its menu bar
+    const qreal scale_ = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
 
+    QPoint pixels(qreal x, qreal y) const { return (QPointF(x, y) * scale_).toPoint(); }
     QPoint at(int leftTwips, int topTwips) const {
-        return client_ + QPoint(leftTwips, topTwips) / 15;
+        return client_ + pixels(leftTwips / 15.0, topTwips / 15.0);
     }
 
 private slots:
     void initTestCase() {
         program_.start(QStringLiteral(BRINTAMO_PROGRAM), {});
         main_ = geometryOf("Brintamo");
-        client_ = main_.bottomLeft() - QPoint(0, 475);
+        client_ = main_.bottomLeft() - pixels(0, 476) + QPoint(0, 1);
     }
 
     // Alt+O, A: the box at its place, drawn as offscreen; asked for again from the main window,
@@ -76,7 +80,7 @@ private slots:
         QCOMPARE(windowsNamed("About Brintamo").size(), 1);
         // With no window manager the focus goes back to the window under the pointer.
         xdotool({"mousemove", QString::number(about.x() + 5), QString::number(about.y() + 5)});
-        QCOMPARE(about.topLeft(), QPoint(156, 129));
+        QCOMPARE(about.topLeft(), pixels(156, 129));
         // Drawn as offscreen: the program's style, fonts, colours, lines and icon.
         QVERIFY(pictures::matchesReference(screenshot(about), QStringLiteral(BRINTAMO_REFERENCES),
                                            "frmAbout"));
@@ -93,13 +97,17 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(windowsNamed("About Brintamo").size(), 0, 5000);
     }
 
-    // Chosen with a real click, the picture shows unscaled inside the picture box's border.
+    // Chosen with a real click, the picture shows inside the picture box's border, each of its
+    // pixels a whole number of screen pixels wide and high.
     void helpFromTheMenuBar() {
-        click(main_.topLeft() + QPoint(70, 9));
-        const QPoint picture = geometryOf("Help").topLeft() + QPoint(240, 3960) / 15 + QPoint(2, 2);
-        QCOMPARE(
-            screenshot(QRect(picture, QSize(165, 172))),
-            QImage(QStringLiteral(BRINTAMO_HELP_PICTURE)).convertToFormat(QImage::Format_RGB32));
+        click(main_.topLeft() + pixels(70, 9));
+        const QPoint picture = geometryOf("Help").topLeft() + pixels(240 / 15 + 2, 3960 / 15 + 2);
+        const QSize size = QSize(165, 172) * std::floor(scale_);
+        QImage shown = screenshot(QRect(picture, size)).convertToFormat(QImage::Format_RGB32);
+        shown.setDevicePixelRatio(1);
+        QCOMPARE(shown, QImage(QStringLiteral(BRINTAMO_HELP_PICTURE))
+                            .scaled(size)
+                            .convertToFormat(QImage::Format_RGB32));
     }
 
     // Alt+O, X closes the main window; the program goes on while Help is open.
@@ -123,7 +131,7 @@ private slots:
         xdotool({"key", "--delay", "300", "alt+o", "x"});
         QTRY_COMPARE_WITH_TIMEOUT(windowsNamed("Brintamo").size(), 0, 5000);
         QVERIFY(!program_.waitForFinished(500));
-        click(about.topLeft() + QPoint(4245 + 630, 2400 + 170) / 15);
+        click(about.topLeft() + pixels((4245 + 630) / 15, (2400 + 170) / 15));
         QVERIFY(program_.waitForFinished(5000));
     }
 };
