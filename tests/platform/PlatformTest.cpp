@@ -8,7 +8,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -90,15 +89,6 @@ private slots:
                                         "1", QString::number(QMessageBox::NoIcon),
                                         QString::number(Qt::ApplicationModal)}));
         }
-    }
-
-    void messageBoxCopiesWithCtrlC() {
-        platform::CopyableMessageBox box(QStringLiteral("Brintamo"), QStringLiteral("Hi  there"));
-        box.show();
-        QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
-        const QString rule = QStringLiteral("---------------------------\n");
-        QCOMPARE(QApplication::clipboard()->text(),
-                 rule + "Brintamo\n" + rule + "Hi  there\n" + rule + "OK   \n" + rule);
     }
 };
 

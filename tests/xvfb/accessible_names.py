@@ -6,6 +6,14 @@ import time
 
 import pyatspi
 
+# The equation row's labels name the boxes next to them.
+LABELLED_BY = {
+    "Coefficient a, the x squared term": "x squared",
+    "Coefficient b, the x term": "x",
+    "First root": "x equals",
+    "Second root": "x equals",
+}
+
 EXPECTED = {
     ("text", "Coefficient a, the x squared term"),
     ("text", "Coefficient b, the x term"),
@@ -17,9 +25,15 @@ EXPECTED = {
 }
 
 
+def labels(node):
+    """The names of what labels the node."""
+    return [relation.getTarget(0).name for relation in node.getRelationSet()
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+
+
 def heard(node):
-    """(role, name, description) of the node and everything below it."""
-    found = [(node.getRoleName(), node.name, node.description)]
+    """(role, name, description, labels) of the node and everything below it."""
+    found = [(node.getRoleName(), node.name, node.description, labels(node))]
     for child in node:
         found += heard(child)
     return found
@@ -31,11 +45,12 @@ def main():
         for application in pyatspi.Registry.getDesktop(0):
             if application is not None and application.name == sys.argv[1]:
                 controls = [c for c in heard(application) if c[0] in ("text", "push button")]
-                if {(role, name) for role, name, _ in controls} >= EXPECTED:
-                    silent = [c for c in controls if not c[2]]
+                if {(role, name) for role, name, _, _ in controls} >= EXPECTED:
                     print("\n".join(map(str, controls)))
-                    print("without a description:", silent or "none")
-                    return 1 if silent else 0
+                    wrong = [c for c in controls if not c[2] or
+                             c[1] in LABELLED_BY and c[3] != [LABELLED_BY[c[1]]]]
+                    print("without a description or their label:", wrong or "none")
+                    return 1 if wrong else 0
         time.sleep(0.5)
     print("the expected names were not heard within 30 s", file=sys.stderr)
     return 1
