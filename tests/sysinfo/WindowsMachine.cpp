@@ -22,12 +22,6 @@ namespace fs = std::filesystem;
 
 const fs::path base = fs::temp_directory_path() / "brintamo system info test";
 
-std::string ownPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-
 void require(bool done, const std::string& what) {
     done ? void() : throw std::runtime_error(what + " failed: " + std::to_string(GetLastError()));
 }
@@ -47,7 +41,7 @@ struct WindowsMachine final : TestMachine {
         fs::create_directories(programFolder());
         fs::create_directories(base / "Hidden");
         for (const std::string& copy : programs_) {
-            fs::copy_file(ownPath(), copy);
+            fs::copy_file(std::string(_pgmptr), copy);
         }
         require(SetFileAttributesA(programs_[2].c_str(), FILE_ATTRIBUTE_HIDDEN), "hiding");
     }
@@ -100,8 +94,8 @@ struct WindowsMachine final : TestMachine {
 } // namespace
 
 std::unique_ptr<TestMachine> makeTestMachine() {
-    if (ownPath().starts_with(base.string())) {
-        std::ofstream(ownPath() + ".ran") << "started\n";
+    if (std::string(_pgmptr).starts_with(base.string())) {
+        std::ofstream(std::string(_pgmptr) + ".ran") << "started\n";
         return nullptr;
     }
     return std::make_unique<WindowsMachine>();
