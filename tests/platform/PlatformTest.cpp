@@ -33,9 +33,6 @@ private slots:
     void writesNumbers() {
         for (const auto& [value, locale, text] :
              {std::tuple{-0.0, "en", "0"},
-              {-0.5, "de", "-0,5"},
-              {1234567.25, "en", "1234567.25"},
-              {999999999999999.0, "en", "999999999999999"},
               {1e15, "en", "1E+15"},
               {1234567890123456.0, "de", "1,23456789012346E+15"}}) {
             QCOMPARE(platform::formatNumber(value, QLocale(locale)), QString(text));

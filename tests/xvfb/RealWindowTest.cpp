@@ -110,20 +110,12 @@ private slots:
         QCOMPARE(shown, QImage(QStringLiteral(BRINTAMO_HELP_PICTURE))
                             .scaled(size)
                             .convertToFormat(QImage::Format_RGB32));
-    }
-
-    // Alt+O, X closes the main window; the program goes on while Help is open.
-    void exitLeavesHelpOpen() {
-        click(at(5130, 7000)); // the main window's corner that Help leaves uncovered
-        xdotool({"key", "--delay", "300", "alt+o", "x"});
-        QTRY_COMPARE_WITH_TIMEOUT(windowsNamed("Brintamo").size(), 0, 5000);
-        QVERIFY(!program_.waitForFinished(500));
-        QCOMPARE(windowsNamed("Help").size(), 1);
-        program_.kill();
+        program_.kill(); // Help has no key that closes it here
         program_.waitForFinished();
     }
 
-    // Alt+O, X with only the About box open: the program goes on until OK closes the box.
+    // Alt+O, X closes only the main window: with the About box open the program goes on until OK
+    // closes the box.
     void exitLeavesAboutOpen() {
         initTestCase();
         click(at(4000, 3000));
