@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 const fs::path base = fs::temp_directory_path() / "brintamo system info test";
 
 void require(bool done, const std::string& what) {
-    done ? void() : throw std::runtime_error(what + " failed: " + std::to_string(GetLastError()));
+    done ? void() : throw std::runtime_error(what + " failed"); // registry calls set no last error
 }
 
 // `access` is an access list in the system's own notation.

@@ -61,6 +61,13 @@ class RealWindowTest : public QObject {
         return client_ + pixels(leftTwips / 15.0, topTwips / 15.0);
     }
 
+    // Alt+O, A with the main window in front; the box's geometry once it shows.
+    QRect openAbout() {
+        click(at(4000, 3000));
+        xdotool({"key", "--delay", "300", "alt+o", "a"});
+        return geometryOf("About Brintamo");
+    }
+
 private slots:
     void initTestCase() {
         program_.start(QStringLiteral(BRINTAMO_PROGRAM), {});
@@ -71,9 +78,7 @@ private slots:
     // Alt+O, A: the box at its place, drawn as offscreen; asked for again from the main window,
     // the same box comes forward; Alt+S shows a message and leaves the box open; Escape closes it.
     void aboutFromTheKeyboard() {
-        click(at(4000, 3000));
-        xdotool({"key", "--delay", "300", "alt+o", "a"});
-        const QRect about = geometryOf("About Brintamo");
+        const QRect about = openAbout();
         click(at(5130, 7000)); // the main window's corner that the box leaves uncovered
         xdotool({"key", "--delay", "300", "alt+o", "a"});
         QTest::qWait(300);
@@ -118,9 +123,7 @@ private slots:
     // closes the box.
     void exitLeavesAboutOpen() {
         initTestCase();
-        click(at(4000, 3000));
-        xdotool({"key", "--delay", "300", "alt+o", "a"});
-        const QRect about = geometryOf("About Brintamo");
+        const QRect about = openAbout();
         click(at(5130, 7000));
         xdotool({"key", "--delay", "300", "alt+o", "x"});
         QTRY_COMPARE_WITH_TIMEOUT(windowsNamed("Brintamo").size(), 0, 5000);
