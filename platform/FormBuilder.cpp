@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <vector>
 
 namespace platform {
@@ -40,7 +39,8 @@ QWidget* createWidget(const ControlDescription& row, QWidget* surface, qreal pix
     switch (row.kind) {
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(text, surface);
-        box->setMaxLength(std::numeric_limits<int>::max()); // boxes take any length of text
+        // The classic limit of a single-line box, which also keeps CALCULATE's answer immediate.
+        box->setMaxLength(32767);
         box->setFocusPolicy(Qt::StrongFocus);
         box->setValidator(new FirstLineOnly(box));
         return box;

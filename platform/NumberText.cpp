@@ -7,10 +7,6 @@ namespace platform {
 
 namespace {
 
-bool isMinus(QChar ch, const QLocale& locale) {
-    return ch == u'-' || ch == QChar(0x2212) || locale.negativeSign().contains(ch);
-}
-
 // Keeps the first significantDigitsKept digits, rounding on the next one; returns how many
 // places the digits moved right.
 long long roundToKeptDigits(std::string& digits) {
@@ -32,6 +28,20 @@ long long roundToKeptDigits(std::string& digits) {
     return dropped;
 }
 
+// Whether a text is a number does not depend on how many digits each run of digits has, so this
+// copy, with every run cut to its first digit, is a number exactly when the text is one, but
+// never leaves the range of a double.
+QString shapeOf(const QString& text) {
+    QString shape;
+    shape.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text[i].isDigit() || i == 0 || !text[i - 1].isDigit()) {
+            shape.append(text[i]);
+        }
+    }
+    return shape;
+}
+
 } // namespace
 
 // The text is known to be a number here, so its pieces are simply collected: digits before the
@@ -42,11 +52,21 @@ std::optional<DecimalNumber> parseDecimal(const QString& text, const QLocale& lo
     bool ok = false;
     const QString trimmed = text.trimmed();
     const double value = strict.toDouble(trimmed, &ok);
+    // QLocale refuses a number out of the range of a double: above it with an infinity, which
+    // stays refused; below it with zero, which is still a number.
+    if (!ok) {
+        strict.toDouble(shapeOf(trimmed), &ok);
+    }
     if (!ok || !std::isfinite(value)) {
         return std::nullopt;
     }
     const QString point = locale.decimalPoint();
-    DecimalNumber number{value, value < 0, {}, 0};
+    const QString minus = locale.negativeSign();
+    const QString plus = locale.positiveSign();
+    const auto isMinus = [&](QChar ch) {
+        return ch == u'-' || ch == QChar(0x2212) || minus.contains(ch);
+    };
+    DecimalNumber number{value, false, {}, 0};
     bool afterPoint = false;
     bool inExponent = false;
     bool exponentNegative = false;
@@ -55,7 +75,7 @@ std::optional<DecimalNumber> parseDecimal(const QString& text, const QLocale& lo
     for (const QChar ch : trimmed) {
         const int digit = ch.digitValue();
         if (inExponent) {
-            exponentNegative = exponentNegative || isMinus(ch, locale);
+            exponentNegative = exponentNegative || isMinus(ch);
             exponent = digit < 0 ? exponent : std::min(exponent * 10 + digit, 1LL << 40);
         } else if (digit >= 0) {
             if (digit > 0 || !number.digits.empty()) {
@@ -64,7 +84,9 @@ std::optional<DecimalNumber> parseDecimal(const QString& text, const QLocale& lo
             digitsExponent -= afterPoint ? 1 : 0;
         } else if (point.contains(ch)) {
             afterPoint = true;
-        } else if (!isMinus(ch, locale) && ch != u'+' && !locale.positiveSign().contains(ch)) {
+        } else if (isMinus(ch)) {
+            number.negative = true;
+        } else if (ch != u'+' && !plus.contains(ch)) {
             inExponent = true; // the exponent marker
         }
     }
@@ -75,8 +97,7 @@ std::optional<DecimalNumber> parseDecimal(const QString& text, const QLocale& lo
     const auto trailingZeros = static_cast<long long>(number.digits.size() - significantEnd - 1);
     number.digits.resize(significantEnd + 1);
     digitsExponent += trailingZeros + roundToKeptDigits(number.digits);
-    // A finite double with at most 40 digits: this lies within about -365 and 308.
-    number.exponent = static_cast<int>(digitsExponent + (exponentNegative ? -exponent : exponent));
+    number.exponent = digitsExponent + (exponentNegative ? -exponent : exponent);
     return number;
 }
 

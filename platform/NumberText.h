@@ -11,10 +11,10 @@ namespace platform {
 
 // A number exactly as the user typed it: (negative ? -1 : 1) * digits * 10^exponent.
 struct DecimalNumber {
-    double value; // the nearest double, as QLocale reads it
+    double value; // the nearest double, as QLocale reads it; 0 for a number below its range
     bool negative;
     std::string digits; // decimal digits without leading or trailing zeros, "0" for zero
-    int exponent;
+    long long exponent;
 };
 
 // Digits beyond this many significant ones are rounded off, half away from zero: far more than
@@ -23,8 +23,9 @@ inline constexpr int significantDigitsKept = 40;
 
 // Reads a finite number written in `locale`: surrounding blanks, a sign, the locale's decimal
 // separator and an exponent are accepted; group separators, infinities, NaN and numbers beyond
-// the range of a double are not, so "1,000" cannot silently mean 1 or 1000 depending on who reads
-// it. QLocale decides what is a number; the digits it accepted are then taken as typed.
+// the largest double are not, so "1,000" cannot silently mean 1 or 1000 depending on who reads
+// it. A number too small for a double is still a number (1e-400). QLocale decides what is a
+// number; the digits it accepted are then taken as typed.
 std::optional<DecimalNumber> parseDecimal(const QString& text, const QLocale& locale = QLocale());
 
 // Reads a number as parseDecimal does, as the nearest double.

@@ -5,6 +5,7 @@
 #include <boost/multiprecision/cpp_int.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -13,8 +14,39 @@ namespace {
 using boost::multiprecision::cpp_int;
 using platform::DecimalNumber;
 
+// Coefficients whose orders of magnitude lie at most this far apart are used exactly as typed:
+// any two numbers a double can hold do. Only typed numbers below the smallest double reach
+// further; each is then taken as this far below the largest coefficient, with its own sign. That
+// cannot move a root by a hundredth; it keeps the side of a rounding tie that the number pushes
+// a root to, and keeps the work small for any exponent.
+constexpr long long exactSpan = 700;
+
+long long orderOf(const DecimalNumber& number) {
+    return number.exponent + static_cast<long long>(number.digits.size()) - 1;
+}
+
+bool isZero(const DecimalNumber& number) {
+    return number.digits == "0";
+}
+
+void bringWithinSpan(std::array<DecimalNumber*, 3> numbers) {
+    long long top = std::numeric_limits<long long>::min();
+    for (const DecimalNumber* number : numbers) {
+        top = isZero(*number) ? top : std::max(top, orderOf(*number));
+    }
+    for (DecimalNumber* number : numbers) {
+        if (!isZero(*number) && orderOf(*number) < top - exactSpan) {
+            number->digits.assign(1, '1');
+            number->exponent = top - exactSpan;
+        }
+    }
+}
+
 // The number as typed, as an integer count of 10^scale (scale at most its exponent).
-cpp_int countOf(const DecimalNumber& number, int scale) {
+cpp_int countOf(const DecimalNumber& number, long long scale) {
+    if (isZero(number)) {
+        return 0;
+    }
     const cpp_int magnitude =
         cpp_int(number.digits) *
         boost::multiprecision::pow(cpp_int(10), unsigned(number.exponent - scale));
@@ -52,9 +84,9 @@ SolveOutcome SolveQuadratic(const QString& aText, const QString& bText, const QS
     if (aText.isEmpty() || bText.isEmpty() || cText.isEmpty()) {
         return outcomeWithoutRoots(SolveKind::MissingInput);
     }
-    const std::optional<DecimalNumber> b = platform::parseDecimal(bText);
-    const std::optional<DecimalNumber> a = platform::parseDecimal(aText);
-    const std::optional<DecimalNumber> c = platform::parseDecimal(cText);
+    std::optional<DecimalNumber> b = platform::parseDecimal(bText);
+    std::optional<DecimalNumber> a = platform::parseDecimal(aText);
+    std::optional<DecimalNumber> c = platform::parseDecimal(cText);
     if (!a || !b || !c) {
         return outcomeWithoutRoots(SolveKind::Failed);
     }
@@ -63,7 +95,11 @@ SolveOutcome SolveQuadratic(const QString& aText, const QString& bText, const QS
         return outcomeWithoutRoots(SolveKind::Failed);
     }
     // Over one common power of ten the coefficients are integers, and everything below is exact.
-    const int scale = std::min({a->exponent, b->exponent, c->exponent});
+    bringWithinSpan({&*a, &*b, &*c});
+    long long scale = std::numeric_limits<long long>::max();
+    for (const DecimalNumber* number : {&*a, &*b, &*c}) {
+        scale = isZero(*number) ? scale : std::min(scale, number->exponent);
+    }
     const cpp_int bigA = countOf(*a, scale);
     const cpp_int bigB = countOf(*b, scale);
     const cpp_int discriminant = bigB * bigB - 4 * bigA * countOf(*c, scale);

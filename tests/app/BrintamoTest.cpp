@@ -56,9 +56,9 @@ private slots:
     void cleanup() { delete window_; }
 
     // One session: a line printed per message and erased by a repaint; CLEAR keeps the cursor;
-    // a 40000-character coefficient counts (Qt cuts at 32767); a pasted text keeps its first
-    // line; Enter and Escape in a box do nothing; a late failure writes the first root and keeps
-    // the old second one. Then CLEAR empties the boxes and leaves the focus where it was.
+    // a box holds 32767 characters and a coefficient that long counts; a pasted text keeps its
+    // first line; Enter and Escape in a box do nothing; a late failure writes the first root and
+    // keeps the old second one. Then CLEAR empties the boxes and leaves the focus where it was.
     void aSession() {
         calculate("1", "0", "1");
         QCoreApplication::processEvents(); // the line is drawn...
@@ -67,6 +67,8 @@ private slots:
         click("Command1"); // all boxes empty
         QApplication::clipboard()->setText(QStringLiteral("0.5\r\n4"));
         box("Text1")->setText(QString(40000, u'0'));
+        QCOMPARE(box("Text1")->text().size(), 32767);
+        box("Text1")->setText(QString(32764, u'0'));
         QTest::keyClick(box("Text1"), Qt::Key_V, Qt::ControlModifier);
         for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
             QTest::keyClick(box("Text1"), key);

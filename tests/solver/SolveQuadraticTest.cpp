@@ -42,7 +42,11 @@ const Case cases[] = {
     {"embedded NUL", QString::fromUtf8("1\0 2", 4), "0", "-1", "Please do"},
     {"infinity", "inf", "0", "-1", "Please do"},
     {"beyond the largest double", "1e309", "0", "-1", "Please do"},
-    {"below the smallest double", "1e-400", "0", "-1", "Please do"},
+    {"below the smallest double, still a number", "1", "1e-400", "0", "0 0"},
+    {"tiny beside huge, any exponent", "1", "1e-99999999", "-1e300", "1E+150 -1E+150"},
+    {"only tiny coefficients", "1e-99999999", "0", "-1e-99999999", "1 -1"},
+    {"a tiny c pushes a tie down", "8", "-1", "1e-400", "0.12 0"},
+    {"a tiny c pushes a tie up", "8", "-1", "-1e-99999999", "0.13 0"},
     // Exact answers near the ties: roots on half-cents, nearly equal roots near 10^3 and 10^7,
     // discriminants a hair above and below zero.
     {"half-cents 0.005 and -0.015", "8", "0.08", "-0.0006", "0.01 -0.01"},
