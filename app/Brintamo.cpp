@@ -4,6 +4,8 @@
 #include "solver/OutcomeMessage.h"
 #include "solver/SolveQuadratic.h"
 
+#include <exception>
+
 namespace {
 
 // The print format for numbers: the sign's place (blank for the positive button codes), the
@@ -28,7 +30,13 @@ Brintamo::Brintamo(platform::MessageService& messages)
 }
 
 void Brintamo::Command1_Click() {
-    const SolveOutcome outcome = SolveQuadratic(Text1->text(), Text2->text(), Text3->text());
+    SolveOutcome outcome;
+    try {
+        outcome = SolveQuadratic(Text1->text(), Text2->text(), Text3->text());
+    } catch (const std::exception&) {
+        // Out of memory, say: an exception may not leave a Qt slot, and no failure ends the
+        // program. The default outcome is the failure message with no roots.
+    }
     // Boxes that receive no root keep what they held.
     if (outcome.firstRoot) {
         Text4->setText(*outcome.firstRoot);

@@ -58,11 +58,11 @@ bool SysInfoLauncher::GetKeyValue(platform::RegistryKey KeyRoot, const std::stri
         registry_.closeKey(key); // a null handle when the open failed
         return false;
     }
-    // One terminating zero is dropped; no data at all reads as the empty text.
-    size = std::min(size, bufferSize);
-    const std::uint32_t kept = size > 0 && buffer[size - 1] == 0 ? size - 1 : size;
+    // Text ends at its first zero byte, where Windows stops reading a path: a second zero kept
+    // would make the file test and the start look at a different path than the one formed.
+    const auto end = buffer.begin() + std::min(size, bufferSize);
     if (type == typeText) {
-        KeyVal.assign(buffer.begin(), buffer.begin() + kept);
+        KeyVal.assign(buffer.begin(), std::find(buffer.begin(), end, 0));
     } else if (type == typeNumber) {
         KeyVal = std::to_string(std::uint32_t(buffer[0]) | std::uint32_t(buffer[1]) << 8 |
                                 std::uint32_t(buffer[2]) << 16 | std::uint32_t(buffer[3]) << 24);

@@ -11,9 +11,34 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstdlib>
 #include <iostream>
+#include <new>
 
 #include <sys/resource.h>
+
+namespace {
+
+// While set, every allocation of this many bytes or more fails, as when memory runs out.
+std::size_t failAllocationsFrom = 0;
+
+} // namespace
+
+void* operator new(std::size_t size) {
+    if (failAllocationsFrom != 0 && size >= failAllocationsFrom) {
+        throw std::bad_alloc();
+    }
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
 
 // Answers the message boxes, remembering what each one said.
 struct RecordingMessages final : platform::MessageService {
@@ -90,6 +115,22 @@ private slots:
             QVERIFY2(box(name)->text().isEmpty(), name);
         }
         QCOMPARE(QApplication::focusWidget(), box("Text2"));
+    }
+
+    // Running out of memory inside CALCULATE gives the failure message, keeps the roots shown,
+    // and the next press works again.
+    void calculateOutOfMemory() {
+        calculate("1", "-3", "2");
+        box("Text1")->setText("0." + QString(32765, u'5'));
+        failAllocationsFrom = 16384;
+        click("Command1");
+        failAllocationsFrom = 0;
+        QCOMPARE(messages_.shown, QStringList({"Please do not mess around with this program.  If "
+                                               "you are not going to use it responsibly, you "
+                                               "should not use it at all."}));
+        QCOMPARE(box("Text4")->text() + u' ' + box("Text5")->text(), QStringLiteral("2 1"));
+        click("Command1");
+        QCOMPARE(box("Text4")->text() + u' ' + box("Text5")->text(), QStringLiteral("4.62 0.78"));
     }
 
     // A thousand rounds: Help and About each chosen twice (one window each) and closed (which

@@ -20,10 +20,12 @@ struct MemoryMachine final : TestMachine, platform::FileTest, platform::ProgramS
     }
     std::string programFolder() override { return "C:\\Program Files"; }
     std::vector<std::string> started(bool) override { return started_; }
-    bool isOrdinaryFile(const std::string& path) override { return path == program; }
+    // Windows reads a path up to its first zero byte.
+    bool isOrdinaryFile(const std::string& path) override { return path.c_str() == program; }
     void start(const std::string& path) override {
-        path == program || path == hidden ? started_.push_back(path)
-                                          : throw platform::StartFailed(path);
+        const std::string read = path.c_str();
+        read == program || read == hidden ? started_.push_back(read)
+                                          : throw platform::StartFailed(read);
     }
     platform::MemoryRegistry registry_;
     std::vector<std::string> started_;

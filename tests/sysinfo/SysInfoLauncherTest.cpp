@@ -2,6 +2,7 @@
 // any machine: in memory here, the real registry, files and programs on Windows.
 
 #include "info/SysInfoLauncher.h"
+#include "CountingRegistry.h"
 #include "TestMachine.h"
 
 #include <iostream>
@@ -19,7 +20,7 @@ void expect(bool ok, const std::string& what) {
     std::cout << (ok ? "" : "FAILED: " + what + '\n');
 }
 
-// One terminating zero is dropped; text and numbers are read, other types keep what was there;
+// Text ends at its first zero byte; text and numbers are read, other types keep what was there;
 // a value that does not fit in 1024 bytes, or is missing, fails and empties it. The key refuses
 // writing and still reads, since it is opened for reading only.
 void GetKeyValue(TestMachine& machine) {
@@ -27,12 +28,14 @@ void GetKeyValue(TestMachine& machine) {
     const std::tuple<std::uint32_t, std::optional<std::string>, bool, std::string> rows[] = {
         {1, std::string("C:\\a\0", 5), true, "C:\\a"},
         {1, "C:\\a", true, "C:\\a"},
-        {1, std::string("C:\\a\0\0", 6), true, std::string("C:\\a\0", 5)},
+        {1, std::string("C:\\a\0\0", 6), true, "C:\\a"},
+        {1, std::string("C:\\a\0b", 6), true, "C:\\a"},
         {1, "", true, ""},
         {1, kilobyte, true, kilobyte},
         {1, std::string(1023, 'x') + '\0', true, std::string(1023, 'x')},
         {1, kilobyte + "x", false, ""},
         {4, std::string("\x01\x10\0\0", 4), true, "4097"},
+        {4, std::string("\x01\x10\x20\x80", 4), true, "2149584897"},
         {7, "C:\\a", true, "old"},
         {1, std::nullopt, false, ""}};
     for (int row = 1; const auto& [type, data, read, text] : rows) {
@@ -46,11 +49,13 @@ void GetKeyValue(TestMachine& machine) {
                    name + ": the key refuses writing");
         }
         std::string value = "old";
-        expect(SysInfoLauncher(machine.registry(), machine.files(), machine.programs(), {})
+        CountingRegistry registry(machine.registry());
+        expect(SysInfoLauncher(registry, machine.files(), machine.programs(), {})
                            .GetKeyValue(platform::hkeyLocalMachine, firstKey, "PATH", value) ==
                        read &&
                    value == text,
                name);
+        expect(registry.openKeys() == 0, name + ": every key closed");
     }
 }
 
@@ -65,6 +70,12 @@ void StartSysInfo(TestMachine& machine) {
         {"first value of type 2, an empty path", 2, "@\\MSINFO32.EXE", "@", false},
         {"first value empty", 1, "", "@", false},
         {"second, the folder with the program", 1, {}, std::string("@\0", 2), true},
+        {"second, the folder and two zeros", 1, {}, std::string("@\0\0", 3), true},
+        {"second, the program itself and two zeros",
+         1,
+         {},
+         std::string("@\\MSINFO32.EXE\0\0", 16),
+         false},
         {"second, a folder without it", 1, {}, "@\\..", false},
         {"second, the program there hidden", 1, {}, "@\\..\\Hidden", false},
         {"neither value", 1, {}, {}, false}};
@@ -79,7 +90,8 @@ void StartSysInfo(TestMachine& machine) {
             }
         }
         std::string message;
-        SysInfoLauncher(machine.registry(), machine.files(), machine.programs(),
+        CountingRegistry registry(machine.registry());
+        SysInfoLauncher(registry, machine.files(), machine.programs(),
                         [&](const std::string& text) {
                             std::cout << "message box: " << (message += text) << '\n';
                         })
@@ -89,6 +101,7 @@ void StartSysInfo(TestMachine& machine) {
                std::string(name) + ": what was started");
         expect(message == (starts ? "" : "System Information Is Unavailable At This Time"),
                std::string(name) + ": the message");
+        expect(registry.openKeys() == 0, std::string(name) + ": every key closed");
     }
 }
 
