@@ -1,9 +1,11 @@
-// Any value a registry may hold, of any type and length, must read without a fault: true exactly
-// when it fits in 1024 bytes, text of its bytes less at most one terminating zero, and on
-// failure an empty text.
+// Any value a registry may hold, of any type and length, must read as Windows would give it: true
+// exactly when it fits in 1024 bytes; text up to its first zero byte; a number from its four
+// bytes, lowest first; other types keep the old text; on failure an empty text. Every key opened
+// is closed again.
 
 #include "info/SysInfoLauncher.h"
 #include "platform/MemoryRegistry.h"
+#include "tests/sysinfo/CountingRegistry.h"
 
 #include <cstdlib>
 
@@ -11,15 +13,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto require = [](bool condition) { condition ? void() : std::abort(); };
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const std::uint32_t type = size > 0 ? data[0] % 8 : 1;
-    platform::MemoryRegistry registry;
-    registry.setValue("K", "V", {type, bytes.substr(std::min<size_t>(size, 1))});
-    const size_t length = bytes.size() - std::min<size_t>(size, 1);
+    const std::string stored = bytes.substr(std::min<size_t>(size, 1));
+    platform::MemoryRegistry memory;
+    memory.setValue("K", "V", {type, stored});
+    CountingRegistry registry(memory);
     SysInfoLauncher launcher(registry, platform::systemFiles(), platform::systemPrograms(), {});
     std::string value = "old";
     const bool read = launcher.GetKeyValue(platform::hkeyLocalMachine, "K", "V", value);
-    require(read == (length <= 1024));
-    require(read || value.empty());
-    require(!read || type != 1 || value.size() == length || value.size() + 1 == length);
-    require(!read || type == 1 || type == 4 || value == "old");
+    require(registry.openKeys() == 0);
+    require(read == (stored.size() <= 1024));
+    if (!read) {
+        require(value.empty());
+    } else if (type == 1) {
+        require(value == stored.substr(0, stored.find('\0')));
+    } else if (type == 4) {
+        std::uint32_t number = 0;
+        for (size_t i = std::min<size_t>(stored.size(), 4); i-- > 0;) {
+            number = number * 256 + static_cast<unsigned char>(stored[i]);
+        }
+        require(value == std::to_string(number));
+    } else {
+        require(value == "old");
+    }
     return 0;
 }

@@ -101,11 +101,6 @@ std::optional<DecimalNumber> parseDecimal(const QString& text, const QLocale& lo
     return number;
 }
 
-std::optional<double> parseNumber(const QString& text, const QLocale& locale) {
-    const std::optional<DecimalNumber> number = parseDecimal(text, locale);
-    return number ? std::optional(number->value) : std::nullopt;
-}
-
 QString formatNumber(double value, const QLocale& locale) {
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);

@@ -28,9 +28,6 @@ inline constexpr int significantDigitsKept = 40;
 // number; the digits it accepted are then taken as typed.
 std::optional<DecimalNumber> parseDecimal(const QString& text, const QLocale& locale = QLocale());
 
-// Reads a number as parseDecimal does, as the nearest double.
-std::optional<double> parseNumber(const QString& text, const QLocale& locale = QLocale());
-
 // Writes a double the way the program shows numbers: 15 significant digits, no trailing zeros or
 // separator, a zero before the separator below 1, and never "-0". From 10^15 on the text switches
 // to scientific form with a capital E and a signed exponent ("1.23456789012346E+15").
