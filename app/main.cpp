@@ -9,8 +9,7 @@
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    platform::prepareApplication();
+    const auto application = platform::startApplication(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/brintamo.ico"))); // every window's
     platform::ModalMessageBox messages(QString::fromLatin1(appinfo::title));
     (new Brintamo(messages))->show(); // deletes itself when closed

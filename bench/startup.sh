@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 runs=${1:-9}
 build=build/release
 cmake --build --preset release -j"$(nproc)" --target brintamo floor_window startup_probe >/dev/null
-xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash -c "
+scripts/with-xvfb.sh --screen 1024x768x24 bash -c "
     for run in \$(seq $runs); do
         $build/bench/startup_probe Floor 1 $build/bench/floor_window
         $build/bench/startup_probe Brintamo 1 $build/app/brintamo

@@ -3,8 +3,11 @@
 // application title as caption. Handlers reach it through MessageService so that tests can
 // answer it without a person at the keyboard.
 
-#include <QMessageBox>
+#include <QDialog>
 #include <QString>
+
+class QLabel;
+class QPushButton;
 
 namespace platform {
 
@@ -21,23 +24,31 @@ public:
 class ModalMessageBox final : public MessageService {
 public:
     explicit ModalMessageBox(QString title);
+    // The window that was active when the box came is active again when it goes.
     int showMessage(const QString& text) override;
 
 private:
     QString title_;
 };
 
-// A QMessageBox that copies its title, text and buttons with Ctrl+C in the layout desktop users
-// know from Windows, where Qt already does this itself.
-class CopyableMessageBox : public QMessageBox {
+// The box itself: its text from the left margin, wrapped only where it is long, above one OK
+// button. Enter, Escape and the close button all close it; Ctrl+C copies its title, text and
+// button in the layout desktop users know from Windows.
+class MessageDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CopyableMessageBox(const QString& title, const QString& text, QWidget* parent = nullptr);
+    MessageDialog(const QString& title, const QString& text, QWidget* parent = nullptr);
+    QString text() const;
+    QPushButton* okButton() const { return ok_; }
     QString copyText() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QLabel* text_;
+    QPushButton* ok_;
 };
 
 } // namespace platform

@@ -19,6 +19,9 @@ public:
                 window_->Form_Load(); // once per load, before it is first shown
             }
         }
+        // A minimised window comes back too: for the About box, which has no taskbar entry,
+        // the menu is the only way back.
+        window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
         window_->show();
         window_->raise();
         window_->activateWindow();

@@ -19,7 +19,7 @@ trap '"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y brintamo
 desktop-file-validate /usr/share/applications/brintamo.desktop
 appstreamcli validate --no-net /usr/share/metainfo/com.example.brintamo.metainfo.xml
 echo "installed size: $(dpkg-query -W -f='${Installed-Size}' brintamo) KiB"
-xvfb-run --auto-servernum sh -c '/usr/bin/brintamo & program=$!
+scripts/with-xvfb.sh sh -c '/usr/bin/brintamo & program=$!
     timeout 30 xdotool search --sync --onlyvisible --name "^Brintamo\$" >/dev/null; shown=$?
     kill $program; exit $shown'
 echo "the installed program showed its window"

@@ -20,7 +20,7 @@ ctest --preset dev -j"$jobs"
 echo "== sanitizer build and tests"
 cmake --preset asan
 cmake --build --preset asan -j"$jobs"
-ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+ASAN_OPTIONS=detect_leaks=1 \
     ctest --preset asan -j"$jobs"
 
 echo "== Windows system code under Wine"

@@ -4,6 +4,7 @@
 #include "platform/Form.h"
 #include "platform/MessageBox.h"
 #include "platform/NumberText.h"
+#include "solver/OutcomeMessage.h"
 #include "tests/support/Pictures.h"
 
 #include <QAccessible>
@@ -59,33 +60,57 @@ private slots:
         QCOMPARE(pictures::inkIn(surface(), QRect(0, 0, 60, 13)), 0);
     }
 
-    // Title, text, one OK button, no icon, modal to the program; 1 however it is closed: by a
-    // click on OK, Escape, Enter or the close button.
+    // Title, text from the left margin, one OK button, modal to the program; 1 however it is
+    // closed. Each of the program's messages looks as its reference picture.
+    void messageBox_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>(
+            "closing"); // a key, or 0 for a click on OK and 1 for the close button
+        QTest::addColumn<QString>("reference");
+        QTest::newRow("no roots, a click on OK")
+            << *messageFor(SolveKind::NoRealRoots) << 0 << "message-no-roots";
+        QTest::newRow("missing input, Escape")
+            << *messageFor(SolveKind::MissingInput) << int(Qt::Key_Escape) << "message-missing";
+        QTest::newRow("the long one wraps from the left margin, Enter")
+            << *messageFor(SolveKind::Failed) << int(Qt::Key_Return) << "message-failed";
+        QTest::newRow("the close button") << QStringLiteral("Closed") << 1 << QString();
+    }
     void messageBox() {
-        for (const int how : {0, int(Qt::Key_Escape), int(Qt::Key_Return), 1}) {
-            QStringList seen;
-            QTimer::singleShot(0, qApp, [&] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                // The text at the margin, one plain OK button: no icon anywhere.
-                seen << QString::number(
-                    QTest::qWaitForWindowExposed(box) &&
-                    pictures::matchesReference(pictures::shown(*box, box->rect()),
-                                               BRINTAMO_REFERENCES, "message-box"));
-                seen << box->windowTitle() << box->text()
-                     << QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description)
-                     << QString::number(box->buttons().size()) << QString::number(box->icon())
-                     << QString::number(box->windowModality());
-                how == 0   ? QTest::mouseClick(box->buttons()[0], Qt::LeftButton)
-                : how == 1 ? void(box->close())
-                           : QTest::keyClick(box, Qt::Key(how));
-            });
-            QCOMPARE(platform::ModalMessageBox(QStringLiteral("Brintamo"))
-                         .showMessage(QStringLiteral("No roots.  Really")),
-                     1);
-            QCOMPARE(seen, QStringList({"1", "Brintamo", "No roots.  Really", "No roots.  Really",
-                                        "1", QString::number(QMessageBox::NoIcon),
-                                        QString::number(Qt::ApplicationModal)}));
-        }
+        QFETCH(QString, text);
+        QFETCH(int, closing);
+        QFETCH(QString, reference);
+        QStringList seen;
+        QTimer::singleShot(0, qApp, [&] {
+            auto* box = qobject_cast<platform::MessageDialog*>(QApplication::activeModalWidget());
+            seen << QString::number(QTest::qWaitForWindowExposed(box) &&
+                                    (reference.isEmpty() ||
+                                     pictures::matchesReference(pictures::shown(*box, box->rect()),
+                                                                BRINTAMO_REFERENCES, reference)));
+            seen << box->windowTitle() << box->text()
+                 << QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description)
+                 << QString::number(box->findChildren<QPushButton*>().size())
+                 << QString::number(box->windowModality());
+            closing == 0   ? QTest::mouseClick(box->okButton(), Qt::LeftButton)
+            : closing == 1 ? void(box->close())
+                           : QTest::keyClick(box, Qt::Key(closing));
+        });
+        QCOMPARE(platform::ModalMessageBox(QStringLiteral("Brintamo")).showMessage(text), 1);
+        QCOMPARE(seen, QStringList({"1", "Brintamo", text, text, "1",
+                                    QString::number(Qt::ApplicationModal)}));
+    }
+
+    // The message box's answer brings back the window that was active before it.
+    void messageBoxGivesTheFocusBack() {
+        platform::Form form(probe);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTimer::singleShot(0, qApp, [] {
+            QWidget* box = QApplication::activeModalWidget();
+            QApplication::setActiveWindow(nullptr); // as a window manager may do when it closes
+            box->close();
+        });
+        platform::ModalMessageBox(QStringLiteral("Brintamo")).showMessage(QStringLiteral("Hello"));
+        QTRY_COMPARE(QApplication::activeWindow(), &form);
     }
 };
 

@@ -1,49 +1,23 @@
 // The built program in real X windows under Xvfb, with no window manager: real keys and clicks
 // through xdotool, then the pixels of screenshots.
 
+#include "XWindows.h"
 #include "tests/support/Pictures.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QProcess>
-#include <QScreen>
-#include <QTest>
 
 #include <cmath>
 
+using namespace xwindows;
+
 namespace {
 
-QString xdotool(const QStringList& arguments) {
-    QProcess tool;
-    tool.start(QStringLiteral("xdotool"), arguments);
-    tool.waitForFinished(10000);
-    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
-}
-
-QStringList windowsNamed(const QString& title) {
-    return xdotool({"search", "--onlyvisible", "--name", u'^' + title + u'$'})
-        .split(u'\n', Qt::SkipEmptyParts);
-}
-
-// The first window of that title, once shown and painted; without a frame, its geometry is
-// that of its menu bar and client area.
-QRect geometryOf(const QString& title) {
-    if (!QTest::qWaitFor([&] { return !windowsNamed(title).isEmpty(); }, 15000)) {
-        return {};
-    }
+// The first window of that title, once shown and painted.
+QRect shownGeometry(const QString& title) {
+    const QString window = waitForWindow(title);
     QTest::qWait(300);
-    const QStringList lines =
-        xdotool({"getwindowgeometry", "--shell", windowsNamed(title)[0]}).split(u'\n');
-    const auto value = [&](int line) { return lines.value(line).section(u'=', 1).toInt(); };
-    return {value(1), value(2), value(3), value(4)};
-}
-
-QImage screenshot(const QRect& area) {
-    return QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(area);
-}
-
-void click(QPoint at) {
-    xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    return window.isEmpty() ? QRect() : xwindows::geometryOf(window);
 }
 
 } // namespace
@@ -65,13 +39,13 @@ class RealWindowTest : public QObject {
     QRect openAbout() {
         click(at(4000, 3000));
         xdotool({"key", "--delay", "300", "alt+o", "a"});
-        return geometryOf("About Brintamo");
+        return shownGeometry("About Brintamo");
     }
 
 private slots:
     void initTestCase() {
         program_.start(QStringLiteral(BRINTAMO_PROGRAM), {});
-        main_ = geometryOf("Brintamo");
+        main_ = shownGeometry("Brintamo");
         client_ = main_.bottomLeft() - pixels(0, 476) + QPoint(0, 1);
     }
 
@@ -108,7 +82,8 @@ private slots:
     // pixels a whole number of screen pixels wide and high.
     void helpFromTheMenuBar() {
         click(main_.topLeft() + pixels(70, 9));
-        const QPoint picture = geometryOf("Help").topLeft() + pixels(240 / 15 + 2, 3960 / 15 + 2);
+        const QPoint picture =
+            shownGeometry("Help").topLeft() + pixels(240 / 15 + 2, 3960 / 15 + 2);
         const QSize size = QSize(165, 172) * std::floor(scale_);
         QImage shown = screenshot(QRect(picture, size)).convertToFormat(QImage::Format_RGB32);
         shown.setDevicePixelRatio(1);
