@@ -34,6 +34,18 @@ public:
     }
 };
 
+// The picture at the screen's scaling, as sharp as that allows: enlarged pixel by pixel to the
+// next whole factor, then, between whole factors only, reduced smoothly to its exact size.
+QPixmap scaledPicture(const QPixmap& picture, qreal pixelRatio) {
+    const QSize exact = (QSizeF(picture.size()) * pixelRatio).toSize();
+    QPixmap scaled = picture.scaled(picture.size() * std::ceil(pixelRatio));
+    if (scaled.size() != exact) {
+        scaled = scaled.scaled(exact, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    scaled.setDevicePixelRatio(pixelRatio);
+    return scaled;
+}
+
 QWidget* createWidget(const ControlDescription& row, QWidget* surface, qreal pixelRatio) {
     const QString text = QString::fromUtf8(row.text);
     switch (row.kind) {
@@ -63,12 +75,7 @@ QWidget* createWidget(const ControlDescription& row, QWidget* surface, qreal pix
         auto* picture = new QLabel(surface);
         picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken); // the classic 2-pixel edge
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // Enlarged a whole number of times, pixel by pixel, and then drawn unscaled: the bitmap
-        // stays sharp at any scaling.
-        QPixmap pixmap(QString::fromUtf8(row.picture));
-        pixmap = pixmap.scaled(pixmap.size() * std::max(1.0, std::floor(pixelRatio)));
-        pixmap.setDevicePixelRatio(pixelRatio);
-        picture->setPixmap(pixmap);
+        picture->setPixmap(scaledPicture(QPixmap(QString::fromUtf8(row.picture)), pixelRatio));
         picture->setBackgroundRole(QPalette::Button); // button face where the picture ends
         picture->setAutoFillBackground(true);
         picture->setFocusPolicy(Qt::StrongFocus);

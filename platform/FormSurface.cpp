@@ -28,7 +28,8 @@ void FormSurface::drawTextOnce(QPoint topLeft, const QString& text, const QColor
 void FormSurface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     for (const LineDescription& line : lines_) {
-        painter.setPen(QPen(resolve(line.colour), line.widthPixels));
+        // As Windows draws a line: from its first point up to, not including, its last.
+        painter.setPen(QPen(resolve(line.colour), line.widthPixels, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(twipsToPixels(line.x1), twipsToPixels(line.y1), twipsToPixels(line.x2),
                          twipsToPixels(line.y2));
     }

@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 
 using Description = const platform::WindowDescription*;
@@ -74,6 +75,16 @@ private slots:
             QVERIFY2(widget->rect().contains(
                          widget->fontMetrics().boundingRect(room, Qt::TextWordWrap, text)),
                      row->name);
+            // A picture fills its box at any scaling, to within a pixel.
+            if (const auto* picture = qobject_cast<QLabel*>(widget);
+                picture != nullptr && !picture->pixmap().isNull()) {
+                const QSizeF shown = picture->pixmap().deviceIndependentSize();
+                const QSizeF inside = picture->contentsRect().size();
+                QVERIFY2(qAbs(shown.width() - inside.width()) < 1 &&
+                             shown.height() > inside.height() - 2 &&
+                             shown.height() < inside.height() + 1,
+                         row->name);
+            }
             tabOrder << (widget->focusPolicy() & Qt::TabFocus ? QStringList(row->name)
                                                               : QStringList());
             // Every control that takes the focus tells a screen reader its role, name and purpose.

@@ -60,6 +60,46 @@ private slots:
         QCOMPARE(pictures::inkIn(surface(), QRect(0, 0, 60, 13)), 0);
     }
 
+    // A line covers the pixels from its first point up to, not including, its last, as Windows
+    // draws it; a later line lies over an earlier one, and a 2-pixel line takes the row above.
+    void linesEndWhereTheirTwipsSay() {
+        constexpr platform::Colour grey = platform::Colour::fromRgb(128, 128, 128);
+        constexpr platform::Colour white = platform::Colour::fromRgb(255, 255, 255);
+        static constexpr std::array lines = {
+            platform::LineDescription{120, 300, 600, 300, grey, 1},
+            platform::LineDescription{105, 300, 570, 300, white, 2}};
+        constexpr platform::WindowDescription window{"Lines",
+                                                     "Lines",
+                                                     900,
+                                                     900,
+                                                     platform::Colour::fromRgb(192, 0, 0),
+                                                     {},
+                                                     {},
+                                                     platform::Border::Sizable,
+                                                     -1,
+                                                     -1,
+                                                     lines};
+        platform::Form form(window);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QImage surface = pictures::shown(form, form.surface()->geometry());
+        QStringList rows;
+        for (int y = 18; y <= 21; ++y) {
+            QString row;
+            for (int x = 5; x <= 41; ++x) {
+                const QRgb pixel = surface.pixel(x, y);
+                row += pixel == qRgb(255, 255, 255)   ? u'W'
+                       : pixel == qRgb(128, 128, 128) ? u'g'
+                                                      : u'.';
+            }
+            rows << row;
+        }
+        QCOMPARE(rows, QStringList({".....................................",
+                                    "..WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW....",
+                                    "..WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWgg..",
+                                    "....................................."}));
+    }
+
     // Title, text from the left margin, one OK button, modal to the program; 1 however it is
     // closed. Each of the program's messages looks as its reference picture.
     void messageBox_data() {
