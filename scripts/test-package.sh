@@ -13,6 +13,8 @@ rm -f build/release/brintamo_*.deb
 (cd build/release && cpack -G DEB)
 deb=$(echo "$PWD"/build/release/brintamo_*.deb)
 dpkg-deb --field "$deb" Depends
+# Debian's own checks: an error or a warning fails the test.
+lintian --pedantic -I --fail-on error,warning "$deb"
 
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "$deb"
 trap '"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y brintamo' EXIT
