@@ -1,8 +1,8 @@
 // Time from choosing a secondary window in the main window's menu to that window being shown
 // and painted, on Qt's offscreen platform: building it from its table, loading its pictures.
 
-#include "app/Brintamo.h"
-#include "platform/Application.h"
+#include "Application.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 
@@ -10,14 +10,14 @@
 
 namespace {
 
-class SilentMessages final : public platform::MessageService {
+class SilentMessages final : public forms::MessageService {
 public:
-    int showMessage(const QString&) override { return platform::messageBoxOk; }
+    int showMessage(const std::string&) override { return forms::messageBoxOk; }
 };
 
 void openWindow(benchmark::State& state, const char* item, const char* window) {
     SilentMessages messages;
-    Brintamo main(messages);
+    qtui::MainWindow main(messages);
     main.show();
     QApplication::processEvents();
     for (auto _ : state) {
@@ -43,7 +43,7 @@ BENCHMARK_CAPTURE(openWindow, about, "mnuAbout", "frmAbout")->Unit(benchmark::kM
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    platform::prepareApplication();
+    qtui::prepareApplication();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

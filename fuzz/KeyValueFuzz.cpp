@@ -3,9 +3,9 @@
 // bytes, lowest first; other types keep the old text; on failure an empty text. Every key opened
 // is closed again.
 
-#include "info/SysInfoLauncher.h"
-#include "platform/MemoryRegistry.h"
-#include "tests/sysinfo/CountingRegistry.h"
+#include "CountingRegistry.h"
+#include "MemoryRegistry.h"
+#include "SystemInfoLauncher.h"
 
 #include <cstdlib>
 
@@ -14,12 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const std::uint32_t type = size > 0 ? data[0] % 8 : 1;
     const std::string stored = bytes.substr(std::min<size_t>(size, 1));
-    platform::MemoryRegistry memory;
+    os::MemoryRegistry memory;
     memory.setValue("K", "V", {type, stored});
     CountingRegistry registry(memory);
-    SysInfoLauncher launcher(registry, platform::systemFiles(), platform::systemPrograms(), {});
+    os::SystemInfoLauncher launcher(registry, os::systemFiles(), os::systemPrograms(), {});
     std::string value = "old";
-    const bool read = launcher.GetKeyValue(platform::hkeyLocalMachine, "K", "V", value);
+    const bool read = launcher.readKeyValue(os::hkeyLocalMachine, "K", "V", value);
     require(registry.openKeys() == 0);
     require(read == (stored.size() <= 1024));
     if (!read) {

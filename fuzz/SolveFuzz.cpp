@@ -3,8 +3,8 @@
 // decimal separator), whose roots are then known exactly, or is taken as three free texts, which
 // must give a well-formed outcome.
 
-#include "solver/OutcomeMessage.h"
-#include "solver/SolveQuadratic.h"
+#include "QtNumberFormat.h"
+#include "SolveQuadratic.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -118,12 +118,13 @@ struct Equation {
     }
 };
 
-void checkAgainstExactRoots(FuzzedDataProvider& input, QChar point) {
+void checkAgainstExactRoots(FuzzedDataProvider& input, QChar point, const NumberFormat& numbers) {
     const Coefficient a = makeCoefficient(input, point);
     const Coefficient b = makeCoefficient(input, point);
     const Coefficient c = makeCoefficient(input, point);
     const Equation equation(a.value, b.value, c.value);
-    const SolveOutcome outcome = SolveQuadratic(a.text, b.text, c.text);
+    const SolveOutcome outcome =
+        solveQuadratic(a.text.toStdString(), b.text.toStdString(), c.text.toStdString(), numbers);
     if (equation.d < 0) {
         require(outcome.kind == SolveKind::NoRealRoots);
         return;
@@ -133,16 +134,19 @@ void checkAgainstExactRoots(FuzzedDataProvider& input, QChar point) {
         return;
     }
     require(outcome.kind == SolveKind::Solved || outcome.kind == SolveKind::Failed);
-    require(outcome.firstRoot ? equation.shows(1, readRoot(*outcome.firstRoot, point))
-                              : equation.isBeyondDoubles(1));
-    require(outcome.secondRoot ? equation.shows(-1, readRoot(*outcome.secondRoot, point))
-                               : !outcome.firstRoot || equation.isBeyondDoubles(-1));
+    require(outcome.firstRoot
+                ? equation.shows(1, readRoot(QString::fromStdString(*outcome.firstRoot), point))
+                : equation.isBeyondDoubles(1));
+    require(outcome.secondRoot
+                ? equation.shows(-1, readRoot(QString::fromStdString(*outcome.secondRoot), point))
+                : !outcome.firstRoot || equation.isBeyondDoubles(-1));
 }
 
-void checkFreeTexts(const QString& text, QChar point) {
+void checkFreeTexts(const QString& text, QChar point, const NumberFormat& numbers) {
     QStringList texts = text.split(u'\n');
     texts.resize(std::max<qsizetype>(texts.size(), 3));
-    const SolveOutcome outcome = SolveQuadratic(texts[0], texts[1], texts[2]);
+    const SolveOutcome outcome = solveQuadratic(texts[0].toStdString(), texts[1].toStdString(),
+                                                texts[2].toStdString(), numbers);
     require((outcome.kind == SolveKind::MissingInput) ==
             (texts[0].isEmpty() || texts[1].isEmpty() || texts[2].isEmpty()));
     require(outcome.secondRoot.has_value() == (outcome.kind == SolveKind::Solved));
@@ -150,7 +154,7 @@ void checkFreeTexts(const QString& text, QChar point) {
             outcome.kind == SolveKind::Failed);
     for (const auto& root : {outcome.firstRoot, outcome.secondRoot}) {
         if (root) {
-            readRoot(*root, point); // in the program's number format
+            readRoot(QString::fromStdString(*root), point); // in the program's number format
         }
     }
 }
@@ -161,14 +165,15 @@ void checkFreeTexts(const QString& text, QChar point) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::uint8_t choice = size > 0 ? data[0] : 0;
     const bool comma = (choice & 1U) != 0;
-    QLocale::setDefault(comma ? QLocale(QLocale::German) : QLocale(QLocale::English));
+    const QtNumberFormat numbers(comma ? QLocale(QLocale::German) : QLocale(QLocale::English));
     const QChar point = comma ? u',' : u'.';
     if ((choice & 2U) != 0) {
         FuzzedDataProvider input(data + 1, size - 1);
-        checkAgainstExactRoots(input, point);
+        checkAgainstExactRoots(input, point, numbers);
     } else {
         checkFreeTexts(
-            QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)).mid(1), point);
+            QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)).mid(1), point,
+            numbers);
     }
     return 0;
 }

@@ -14,7 +14,7 @@ packages=(
 )
 # The Windows code's build and test under Wine, the window manager the real windows are also
 # tested under, and Debian's package checker; their recommendations add a gigabyte for nothing.
-windows_packages=(g++-mingw-w64-x86-64-win32 wine64 openbox lintian)
+windows_packages=(g++-mingw-w64-x86-64-posix wine64 openbox lintian)
 
 missing() {
     for package in "$@"; do

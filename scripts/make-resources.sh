@@ -6,11 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build/dev}")
 out=$(realpath "${2:-.}")
-mkdir -p "$out/app/resources" "$out/info/resources"
+mkdir -p "$out/forms/resources"
 export QT_QPA_PLATFORM=offscreen
-"$build/info/make_help_picture" "$out/info/resources/help-example.bmp"
-cd app/resources
-"$build/app/make_icon" --png "$out/app/resources/brintamo.ico" \
+"$build/qt/make_help_picture" "$out/forms/resources/help-example.bmp"
+cd forms/resources
+"$build/qt/make_icon" --png "$out/forms/resources/brintamo.ico" \
     1:brintamo-32-mono.xpm 4:brintamo-32.xpm 4:brintamo-16.xpm
-cd ../../info/resources
-"$build/app/make_icon" "$out/info/resources/about.ico" 4:about-32.xpm
+"$build/qt/make_icon" "$out/forms/resources/about.ico" 4:about-32.xpm

@@ -1,7 +1,5 @@
 #include "SolveQuadratic.h"
 
-#include "platform/NumberText.h"
-
 #include <boost/multiprecision/cpp_int.hpp>
 
 #include <algorithm>
@@ -12,7 +10,32 @@
 namespace {
 
 using boost::multiprecision::cpp_int;
-using platform::DecimalNumber;
+
+// Digits beyond this many significant ones are rounded off, half away from zero: far more than
+// a double holds, and it keeps a box full of digits from making the arithmetic slow.
+constexpr std::size_t significantDigitsKept = 40;
+
+void roundToKeptDigits(TypedNumber& number) {
+    std::string& digits = number.digits;
+    if (digits.size() <= significantDigitsKept) {
+        return;
+    }
+    const bool roundUp = digits[significantDigitsKept] >= '5';
+    number.exponent += static_cast<long long>(digits.size() - significantDigitsKept);
+    digits.resize(significantDigitsKept);
+    for (auto digit = digits.rbegin(); roundUp && digit != digits.rend(); ++digit) {
+        *digit = *digit == '9' ? '0' : static_cast<char>(*digit + 1);
+        if (*digit != '0') {
+            break;
+        }
+    }
+    if (roundUp && digits.front() == '0') {
+        digits.insert(digits.begin(), '1'); // 999...9 rounded up
+    }
+    const auto significantEnd = digits.find_last_not_of('0');
+    number.exponent += static_cast<long long>(digits.size() - significantEnd - 1);
+    digits.resize(significantEnd + 1);
+}
 
 // Coefficients whose orders of magnitude lie at most this far apart are used exactly as typed:
 // any two numbers a double can hold do. Only typed numbers below the smallest double reach
@@ -21,20 +44,20 @@ using platform::DecimalNumber;
 // a root to, and keeps the work small for any exponent.
 constexpr long long exactSpan = 700;
 
-long long orderOf(const DecimalNumber& number) {
+long long orderOf(const TypedNumber& number) {
     return number.exponent + static_cast<long long>(number.digits.size()) - 1;
 }
 
-bool isZero(const DecimalNumber& number) {
+bool isZero(const TypedNumber& number) {
     return number.digits == "0";
 }
 
-void bringWithinSpan(std::array<DecimalNumber*, 3> numbers) {
+void bringWithinSpan(std::array<TypedNumber*, 3> numbers) {
     long long top = std::numeric_limits<long long>::min();
-    for (const DecimalNumber* number : numbers) {
+    for (const TypedNumber* number : numbers) {
         top = isZero(*number) ? top : std::max(top, orderOf(*number));
     }
-    for (DecimalNumber* number : numbers) {
+    for (TypedNumber* number : numbers) {
         if (!isZero(*number) && orderOf(*number) < top - exactSpan) {
             number->digits.assign(1, '1');
             number->exponent = top - exactSpan;
@@ -43,7 +66,7 @@ void bringWithinSpan(std::array<DecimalNumber*, 3> numbers) {
 }
 
 // The number as typed, as an integer count of 10^scale (scale at most its exponent).
-cpp_int countOf(const DecimalNumber& number, long long scale) {
+cpp_int countOf(const TypedNumber& number, long long scale) {
     if (isZero(number)) {
         return 0;
     }
@@ -66,12 +89,12 @@ cpp_int floorOfQuotient(const cpp_int& p, int s, const cpp_int& q, const cpp_int
 
 // A root rounded to hundredths, from its count of hundredths; none when 100*r leaves the range
 // of a double.
-std::optional<QString> rootText(const cpp_int& hundredths) {
+std::optional<std::string> rootText(const cpp_int& hundredths, const NumberFormat& numbers) {
     static const cpp_int largest(std::numeric_limits<double>::max());
     if (abs(hundredths) > largest) {
         return std::nullopt;
     }
-    return platform::formatNumber(hundredths.convert_to<double>() / 100.0);
+    return numbers.write(hundredths.convert_to<double>() / 100.0);
 }
 
 SolveOutcome outcomeWithoutRoots(SolveKind kind) {
@@ -80,24 +103,28 @@ SolveOutcome outcomeWithoutRoots(SolveKind kind) {
 
 } // namespace
 
-SolveOutcome SolveQuadratic(const QString& aText, const QString& bText, const QString& cText) {
-    if (aText.isEmpty() || bText.isEmpty() || cText.isEmpty()) {
+SolveOutcome solveQuadratic(const std::string& aText, const std::string& bText,
+                            const std::string& cText, const NumberFormat& numbers) {
+    if (aText.empty() || bText.empty() || cText.empty()) {
         return outcomeWithoutRoots(SolveKind::MissingInput);
     }
-    std::optional<DecimalNumber> b = platform::parseDecimal(bText);
-    std::optional<DecimalNumber> a = platform::parseDecimal(aText);
-    std::optional<DecimalNumber> c = platform::parseDecimal(cText);
+    std::optional<TypedNumber> b = numbers.read(bText);
+    std::optional<TypedNumber> a = numbers.read(aText);
+    std::optional<TypedNumber> c = numbers.read(cText);
     if (!a || !b || !c) {
         return outcomeWithoutRoots(SolveKind::Failed);
     }
     // Overflow is judged as the double steps b*b, 4a, (4a)c and their difference meet it.
-    if (!std::isfinite(b->value * b->value - (4.0 * a->value) * c->value)) {
+    if (!std::isfinite(b->nearest * b->nearest - (4.0 * a->nearest) * c->nearest)) {
         return outcomeWithoutRoots(SolveKind::Failed);
+    }
+    for (TypedNumber* number : {&*a, &*b, &*c}) {
+        roundToKeptDigits(*number);
     }
     // Over one common power of ten the coefficients are integers, and everything below is exact.
     bringWithinSpan({&*a, &*b, &*c});
     long long scale = std::numeric_limits<long long>::max();
-    for (const DecimalNumber* number : {&*a, &*b, &*c}) {
+    for (const TypedNumber* number : {&*a, &*b, &*c}) {
         scale = isZero(*number) ? scale : std::min(scale, number->exponent);
     }
     const cpp_int bigA = countOf(*a, scale);
@@ -115,11 +142,12 @@ SolveOutcome SolveQuadratic(const QString& aText, const QString& bText, const QS
     const cpp_int p = sign * (bigA - 100 * bigB);
     const cpp_int q = 10000 * discriminant;
     const cpp_int m = sign * 2 * bigA;
-    SolveOutcome outcome{SolveKind::Failed, rootText(floorOfQuotient(p, sign, q, m)), std::nullopt};
+    SolveOutcome outcome{SolveKind::Failed, rootText(floorOfQuotient(p, sign, q, m), numbers),
+                         std::nullopt};
     if (!outcome.firstRoot) {
         return outcome;
     }
-    outcome.secondRoot = rootText(floorOfQuotient(p, -sign, q, m));
+    outcome.secondRoot = rootText(floorOfQuotient(p, -sign, q, m), numbers);
     if (outcome.secondRoot) {
         outcome.kind = SolveKind::Solved;
     }

@@ -1,47 +1,50 @@
 // The root calculation: what it shows for each case, under a decimal point and a decimal comma.
 
-#include "solver/SolveQuadratic.h"
-#include "solver/OutcomeMessage.h"
+#include "SolveQuadratic.h"
+#include "QtNumberFormat.h"
+#include "RowNames.h"
 
-#include <QLocale>
-#include <QTest>
+#include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
 struct Case {
-    QString name, a, b, c;
-    QString shown; // both roots, or the message's first word and any first root kept
+    const char* name;
+    std::string a, b, c;
+    std::string shown; // both roots, or the outcome and any first root kept
 };
 
-const QString ones(1 << 20, u'1');
+const std::string ones(1 << 20, '1');
 const Case cases[] = {
     {"worked example", "1", "14", "45", "-5 -9"},
     {"irrational roots", "1", "0", "-2", "1.41 -1.41"},
     {"half a cent from inexact decimals", "0.8", "-3.5", "1.2", "4 0.38"},
     {"blanks, signs, exponents", " +1 ", "-3E0 ", " 2e0", "2 1"},
-    {"no real roots", "1", "0", "1", "There"},
-    {"a = 0", "0", "2", "1", "Please do"},
-    {"b not a number", "1", "x", "1", "Please do"},
-    {"a single blank", " ", "1", "1", "Please do"},
-    {"group separator", "1,000", "0", "-1", "Please do"},
-    {"empty a, others not numbers", "", "x", "y", "Please enter"},
-    {"empty c", "x", "1", "", "Please enter"},
-    {"discriminant overflows", "1", "1e200", "1", "Please do"},
-    {"only the difference overflows", "1", "1e154", "-2.5e307", "Please do"},
-    {"4a overflows", "1e308", "1", "0", "Please do"},
+    {"no real roots", "1", "0", "1", "NoRealRoots"},
+    {"a = 0", "0", "2", "1", "Failed"},
+    {"b not a number", "1", "x", "1", "Failed"},
+    {"a single blank", " ", "1", "1", "Failed"},
+    {"group separator", "1,000", "0", "-1", "Failed"},
+    {"empty a, others not numbers", "", "x", "y", "MissingInput"},
+    {"empty c", "x", "1", "", "MissingInput"},
+    {"discriminant overflows", "1", "1e200", "1", "Failed"},
+    {"only the difference overflows", "1", "1e154", "-2.5e307", "Failed"},
+    {"4a overflows", "1e308", "1", "0", "Failed"},
     {"4a just inside the range", "4e307", "0", "-1", "0 0"},
-    {"first root beyond range", "1e-307", "-1", "0", "Please do"},
-    {"second root beyond range", "1e-307", "1", "0", "Please do 0"},
+    {"first root beyond range", "1e-307", "-1", "0", "Failed"},
+    {"second root beyond range", "1e-307", "1", "0", "Failed 0"},
     {"cancelling root", "0.00000001", "100000000", "50000000", "-0.5 -1E+16"},
     {"cancelling root, b < 0", "0.00000001", "-100000000", "5e7", "1E+16 0.5"},
     {"subnormal coefficients", "4.9e-324", "0", "-4.9e-324", "1 -1"},
     {"scientific from 1e15", "1", "-1e15", "0", "1E+15 0"},
     {"fifteen digits", "1", "-123456789012.345", "0", "123456789012.35 0"},
-    {"a megabyte of digits", ones, "0", "-1", "Please do"},
+    {"a megabyte of digits", ones, "0", "-1", "Failed"},
     {"a megabyte after the point", "1." + ones, "0", "-1", "0.95 -0.95"},
-    {"embedded NUL", QString::fromUtf8("1\0 2", 4), "0", "-1", "Please do"},
-    {"infinity", "inf", "0", "-1", "Please do"},
-    {"beyond the largest double", "1e309", "0", "-1", "Please do"},
+    {"embedded NUL", std::string("1\0 2", 4), "0", "-1", "Failed"},
+    {"infinity", "inf", "0", "-1", "Failed"},
+    {"beyond the largest double", "1e309", "0", "-1", "Failed"},
     {"below the smallest double, still a number", "1", "1e-400", "0", "0 0"},
     {"tiny beside huge, any exponent", "1", "1e-99999999", "-1e300", "1E+150 -1E+150"},
     {"only tiny coefficients", "1e-99999999", "0", "-1e-99999999", "1 -1"},
@@ -58,52 +61,41 @@ const Case cases[] = {
     {"near 10^3, a = 3", "3", "-6000", "2999999.9853", "1000.07 999.93"},
     {"discriminant a hair above zero", "1", "-20000000.01", "100000000099999.999999999999",
      "10000000.01 10000000"},
-    {"discriminant a hair below zero", "1", "-20000000.01", "100000000100000.00003", "There"},
+    {"discriminant a hair below zero", "1", "-20000000.01", "100000000100000.00003", "NoRealRoots"},
 };
 
-QString shown(const SolveOutcome& outcome) {
-    QStringList words;
-    if (const auto message = messageFor(outcome.kind)) {
-        words << message->section(u' ', 0, outcome.kind == SolveKind::NoRealRoots ? 0 : 1);
-    }
+std::string shown(const SolveOutcome& outcome) {
+    static const char* const kinds[] = {"MissingInput", "NoRealRoots", "", "Failed"};
+    std::string words = kinds[int(outcome.kind)];
     for (const auto& root : {outcome.firstRoot, outcome.secondRoot}) {
-        words << root.value_or(QString());
+        words += root ? (words.empty() ? "" : " ") + *root : "";
     }
-    return words.join(u' ').trimmed();
+    return words;
 }
 
 // The decimal-comma texts are the decimal-point ones with '.' and ',' swapped.
-QString local(QString text, bool comma) {
-    for (QChar& ch : text) {
-        ch = !comma ? ch : ch == u'.' ? u',' : ch == u',' ? u'.' : ch;
+std::string local(std::string text, bool comma) {
+    for (char& ch : text) {
+        ch = !comma ? ch : ch == '.' ? ',' : ch == ',' ? '.' : ch;
     }
     return text;
 }
 
+class SolveQuadraticTest : public testing::TestWithParam<std::tuple<Case, bool>> {};
+
+TEST_P(SolveQuadraticTest, showsWhatTheCaseNeeds) {
+    const auto& [row, comma] = GetParam();
+    const QtNumberFormat numbers(comma ? QLocale(QLocale::German) : QLocale(QLocale::English));
+    EXPECT_EQ(shown(solveQuadratic(local(row.a, comma), local(row.b, comma), local(row.c, comma),
+                                   numbers)),
+              local(row.shown, comma));
+}
+
+INSTANTIATE_TEST_SUITE_P(rows, SolveQuadraticTest,
+                         testing::Combine(testing::ValuesIn(cases), testing::Bool()),
+                         [](const testing::TestParamInfo<SolveQuadraticTest::ParamType>& row) {
+                             return testName(std::get<0>(row.param).name) +
+                                    (std::get<1>(row.param) ? "_de_DE" : "_en_US");
+                         });
+
 } // namespace
-
-class SolveQuadraticTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
-
-    void showsWhatEachCaseNeeds_data() {
-        QTest::addColumn<bool>("comma");
-        QTest::newRow("en_US") << false;
-        QTest::newRow("de_DE") << true;
-    }
-    void showsWhatEachCaseNeeds() {
-        QFETCH(bool, comma);
-        QLocale::setDefault(comma ? QLocale(QLocale::German) : QLocale(QLocale::English));
-        for (const Case& c : cases) {
-            const QString got =
-                shown(SolveQuadratic(local(c.a, comma), local(c.b, comma), local(c.c, comma)));
-            QVERIFY2(got == local(c.shown, comma),
-                     qPrintable(c.name + u' ' + c.a + u' ' + c.b + u' ' + c.c + ": " + got));
-        }
-    }
-};
-
-QTEST_GUILESS_MAIN(SolveQuadraticTest)
-#include "SolveQuadraticTest.moc"

@@ -1,8 +1,8 @@
 // The built program in real X windows under Xvfb, with no window manager: real keys and clicks
 // through xdotool, then the pixels of screenshots.
 
+#include "Pictures.h"
 #include "XWindows.h"
-#include "tests/support/Pictures.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,5 +1,0 @@
-#include "Help.h"
-
-#include "HelpDescription.h"
-
-Help::Help() : Form(helpDescription()) {}

@@ -1,0 +1,39 @@
+#include "ProgramFonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+#include <cmath>
+
+namespace qtui {
+
+namespace {
+
+const QString bitmapFamily = QStringLiteral("MS Sans Serif");
+const QString outlineFamily = QStringLiteral("Liberation Sans");
+
+bool bitmapFontLoaded() {
+    return QFontDatabase::hasFamily(bitmapFamily);
+}
+
+} // namespace
+
+void loadProgramFonts() {
+    if (!bitmapFontLoaded()) {
+        QFontDatabase::addApplicationFont(
+            QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf"));
+    }
+}
+
+QFont programFont(const forms::FontSpec& wanted, qreal devicePixelRatio) {
+    const bool useBitmap =
+        wanted == forms::defaultFont && devicePixelRatio <= 1.0 && bitmapFontLoaded();
+    QFont font;
+    font.setFamilies({useBitmap ? bitmapFamily : outlineFamily, QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("sans-serif")});
+    font.setPixelSize(static_cast<int>(std::lround(wanted.points * 96.0 / 72.0)));
+    font.setBold(wanted.bold);
+    return font;
+}
+
+} // namespace qtui

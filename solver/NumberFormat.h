@@ -1,0 +1,26 @@
+#pragma once
+// How the user writes numbers: each front end reads and writes them the way its platform does
+// for the user's locale. The solver only ever sees a number through this.
+
+#include <optional>
+#include <string>
+
+// A number exactly as typed: (negative ? -1 : 1) * digits * 10^exponent.
+struct TypedNumber {
+    bool negative = false;
+    std::string digits = "0"; // decimal digits without leading or trailing zeros; "0" for zero
+    long long exponent = 0;
+    double nearest = 0; // the nearest double; 0 for a number below the smallest one
+};
+
+class NumberFormat {
+public:
+    virtual ~NumberFormat() = default;
+    // The number a UTF-8 text holds, every digit as typed; none when the text is no number or the
+    // number lies beyond the largest double.
+    virtual std::optional<TypedNumber> read(const std::string& text) const = 0;
+    // A root as the program shows it: 15 significant digits, no trailing zeros or separator, a
+    // zero before the separator below 1, never "-0", and from 10^15 on scientific form with a
+    // capital E and a signed exponent ("1.23456789012346E+15").
+    virtual std::string write(double value) const = 0;
+};

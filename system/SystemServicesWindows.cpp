@@ -1,0 +1,104 @@
+#include "Registry.h"
+#include "SystemServices.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace os {
+
+namespace {
+
+// advapi32's registry functions, declared here and bound by name when first called.
+template <typename Function> Function advapi32(const char* name) {
+    static const HMODULE library = LoadLibraryA("advapi32");
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+class WindowsRegistry final : public Registry {
+public:
+    long openKey(RegistryKey root, const std::string& path, std::uint32_t options,
+                 std::uint32_t access, RegistryKey& key) override {
+        using Open = LONG(WINAPI*)(HKEY, LPCSTR, DWORD, REGSAM, PHKEY);
+        static const Open open = advapi32<Open>("RegOpenKeyExA");
+        HKEY opened = nullptr;
+        const LONG status =
+            open(reinterpret_cast<HKEY>(root), path.c_str(), options, access, &opened);
+        key = reinterpret_cast<RegistryKey>(opened);
+        return status;
+    }
+    long queryValue(RegistryKey key, const std::string& name, std::uint32_t& type,
+                    unsigned char* data, std::uint32_t& size) override {
+        using Query = LONG(WINAPI*)(HKEY, LPCSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD);
+        static const Query query = advapi32<Query>("RegQueryValueExA");
+        DWORD valueType = 0;
+        DWORD valueSize = size;
+        const LONG status =
+            query(reinterpret_cast<HKEY>(key), name.c_str(), nullptr, &valueType, data, &valueSize);
+        type = valueType;
+        size = valueSize;
+        return status;
+    }
+    void closeKey(RegistryKey key) override {
+        using Close = LONG(WINAPI*)(HKEY);
+        static const Close close = advapi32<Close>("RegCloseKey");
+        close(reinterpret_cast<HKEY>(key));
+    }
+};
+
+class WindowsFiles final : public FileTest {
+public:
+    bool isOrdinaryFile(const std::string& path) override {
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        constexpr DWORD notOrdinary =
+            FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & notOrdinary) == 0;
+    }
+};
+
+std::wstring wide(const std::string& text) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    std::vector<wchar_t> buffer(static_cast<size_t>(length > 0 ? length : 1), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, buffer.data(), length);
+    return buffer.data();
+}
+
+// By exact path as the application name, so that the system never splits a path with blanks.
+class CreatedProcesses final : public ProgramStarter {
+public:
+    void start(const std::string& path) override {
+        const std::wstring application = wide(path);
+        std::wstring commandLine = L"\"" + application + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_SHOWNORMAL;
+        PROCESS_INFORMATION process{};
+        if (path.empty() ||
+            !CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                            nullptr, nullptr, &startup, &process)) {
+            throw StartFailed("cannot start " + path);
+        }
+        CloseHandle(process.hThread); // not waited for, not tracked
+        CloseHandle(process.hProcess);
+    }
+};
+
+} // namespace
+
+Registry& systemRegistry() {
+    static WindowsRegistry registry;
+    return registry;
+}
+
+FileTest& systemFiles() {
+    static WindowsFiles files;
+    return files;
+}
+
+ProgramStarter& systemPrograms() {
+    static CreatedProcesses programs;
+    return programs;
+}
+
+} // namespace os

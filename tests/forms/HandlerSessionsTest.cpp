@@ -1,0 +1,174 @@
+// What the windows do, as sessions against a recording window: texts typed, buttons and menu
+// items pressed, and after each step the five boxes and everything the window was told to do.
+
+#include "AboutBoxHandlers.h"
+#include "AboutBoxTable.h"
+#include "MainWindowHandlers.h"
+#include "MainWindowTable.h"
+#include "MemoryRegistry.h"
+#include "RecordingWindow.h"
+#include "RowNames.h"
+
+#include <gtest/gtest.h>
+
+#include <new>
+
+namespace {
+
+using forms::MainWindowHandlers;
+using namespace forms::mainWindow;
+
+const std::string noRoots = "message There are no roots.  The Curve does not go below the x-Axis";
+const std::string missing = "message Please enter a number into all of the boxes.";
+const std::string failed = "message Please do not mess around with this program.  If you are not "
+                           "going to use it responsibly, you should not use it at all.";
+const std::string answer = "print [ 1 ]"; // the message box's answer, printed on the window
+
+struct Step {
+    std::vector<std::pair<const char*, std::string>> typed; // before the press
+    void (MainWindowHandlers::*press)();
+    std::string boxes; // the five boxes' texts after it, a|b|c|first root|second root
+    std::vector<std::string> done;
+};
+
+struct Session {
+    const char* name;
+    std::vector<Step> steps;
+};
+
+const Step typedAndSolved = {{{coefficientA, "1"}, {coefficientB, "-3"}, {coefficientC, "2"}},
+                             &MainWindowHandlers::calculate,
+                             "1|-3|2|2|1",
+                             {"set Text1", "set Text2", "set Text3", "set Text4", "set Text5"}};
+
+const Session sessions[] = {
+    {"roots into the root boxes", {typedAndSolved}},
+    {"no real roots: the message, then its answer printed, the roots kept",
+     {typedAndSolved,
+      {{{coefficientC, "3"}},
+       &MainWindowHandlers::calculate,
+       "1|-3|3|2|1",
+       {"set Text3", noRoots, answer}}}},
+    {"a late failure writes the first root and keeps the second",
+     {typedAndSolved,
+      {{{coefficientA, "1e-307"}, {coefficientB, "1"}, {coefficientC, "0"}},
+       &MainWindowHandlers::calculate,
+       "1e-307|1|0|0|1",
+       {"set Text1", "set Text2", "set Text3", "set Text4", failed, answer}}}},
+    {"an empty box asks for all three, one line per message",
+     {{{{coefficientA, "1"}},
+       &MainWindowHandlers::calculate,
+       "1||||",
+       {"set Text1", missing, answer}},
+      {{}, &MainWindowHandlers::calculate, "1||||", {missing, answer}},
+      {{{coefficientB, "x"}, {coefficientC, "1"}},
+       &MainWindowHandlers::calculate,
+       "1|x|1||",
+       {"set Text2", "set Text3", failed, answer}}}},
+    {"a = 0 fails rather than finding no roots",
+     {{{{coefficientA, "0"}, {coefficientB, "2"}, {coefficientC, "1"}},
+       &MainWindowHandlers::calculate,
+       "0|2|1||",
+       {"set Text1", "set Text2", "set Text3", failed, answer}}}},
+    {"CLEAR empties the five boxes and nothing else",
+     {typedAndSolved,
+      {{},
+       &MainWindowHandlers::clear,
+       "||||",
+       {"set Text1", "set Text2", "set Text3", "set Text4", "set Text5"}},
+      {{},
+       &MainWindowHandlers::clear,
+       "||||",
+       {"set Text1", "set Text2", "set Text3", "set Text4", "set Text5"}}}},
+    {"the menu items",
+     {{{}, &MainWindowHandlers::showAbout, "||||", {"show About"}},
+      {{}, &MainWindowHandlers::showHelp, "||||", {"show Help"}},
+      {{}, &MainWindowHandlers::exit, "||||", {"close"}}}},
+};
+
+class MainWindowSession : public testing::TestWithParam<Session> {};
+
+TEST_P(MainWindowSession, doesWhatEachStepNeeds) {
+    RecordingWindow window;
+    const PlainNumbers numbers;
+    MainWindowHandlers handlers(window, window, window, numbers);
+    for (int number = 1; const Step& step : GetParam().steps) {
+        SCOPED_TRACE("step " + std::to_string(number++));
+        window.events.clear();
+        for (const auto& [box, text] : step.typed) {
+            window.setText(box, text);
+        }
+        (handlers.*step.press)();
+        std::string boxes = window.text(coefficientA);
+        for (const char* box : {coefficientB, coefficientC, firstRoot, secondRoot}) {
+            boxes += '|' + window.text(box);
+        }
+        EXPECT_EQ(boxes, step.boxes);
+        EXPECT_EQ(window.events, step.done);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(sessions, MainWindowSession, testing::ValuesIn(sessions), ByRowName());
+
+// Whatever the work throws, out of memory say, ends in the failure message, and the window
+// carries on.
+struct ExhaustedNumbers final : NumberFormat {
+    std::optional<TypedNumber> read(const std::string&) const override { throw std::bad_alloc(); }
+    std::string write(double) const override { throw std::bad_alloc(); }
+};
+
+TEST(MainWindow, anExceptionInTheWorkEndsInTheFailureMessage) {
+    RecordingWindow window;
+    const ExhaustedNumbers numbers;
+    MainWindowHandlers handlers(window, window, window, numbers);
+    window.texts = {{coefficientA, "1"},
+                    {coefficientB, "-3"},
+                    {coefficientC, "2"},
+                    {firstRoot, "5"},
+                    {secondRoot, "6"}};
+    handlers.calculate();
+    EXPECT_EQ(window.events, (std::vector<std::string>{failed, answer}));
+    EXPECT_EQ(window.text(firstRoot) + window.text(secondRoot), "56");
+}
+
+// System Info's file test and program start, answered here.
+struct Programs final : os::FileTest, os::ProgramStarter {
+    bool isOrdinaryFile(const std::string& path) override { return path == program; }
+    void start(const std::string& path) override { started.push_back(path); }
+    std::string program = "C:\\Tools\\MSINFO32.EXE";
+    std::vector<std::string> started;
+};
+
+TEST(AboutBox, opensWithTheProgramsTitleAndVersion) {
+    RecordingWindow window;
+    os::MemoryRegistry registry;
+    Programs programs;
+    forms::AboutBoxHandlers(window, window, registry, programs, programs).open();
+    EXPECT_EQ(window.caption, "About Brintamo");
+    EXPECT_EQ(window.text(forms::aboutBox::title), "Brintamo");
+    EXPECT_EQ(window.text(forms::aboutBox::version), "Version 1.0.0");
+}
+
+TEST(AboutBox, okCloses) {
+    RecordingWindow window;
+    os::MemoryRegistry registry;
+    Programs programs;
+    forms::AboutBoxHandlers(window, window, registry, programs, programs).ok();
+    EXPECT_EQ(window.events, std::vector<std::string>{"close"});
+}
+
+TEST(AboutBox, systemInfoStartsTheProgramOrSaysSoAndStaysOpen) {
+    RecordingWindow window;
+    os::MemoryRegistry registry;
+    Programs programs;
+    forms::AboutBoxHandlers about(window, window, registry, programs, programs);
+    about.startSystemInfo();
+    EXPECT_EQ(window.events,
+              std::vector<std::string>{"message System Information Is Unavailable At This Time"});
+    registry.setValue("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", {1, "C:\\Tools"});
+    about.startSystemInfo();
+    EXPECT_EQ(programs.started, std::vector<std::string>{programs.program});
+    EXPECT_EQ(window.events.size(), 1U);
+}
+
+} // namespace

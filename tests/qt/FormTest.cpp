@@ -1,0 +1,162 @@
+// The Qt front end's window services: numbers as the program writes them, printed lines, lines
+// of the surface and the message box.
+
+#include "Form.h"
+#include "Application.h"
+#include "MessageBox.h"
+#include "OutcomeMessages.h"
+#include "Pictures.h"
+#include "QtNumberFormat.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// A white box straddling the left edge, which printed lines run into from the second line on.
+constexpr std::array controls = {
+    forms::ControlRow{"Box", forms::ControlKind::TextBox, "", 0, 300, 1500, 600, forms::defaultFont,
+                      forms::Colour::fromRgb(255, 255, 255), forms::notSet, 0}};
+constexpr forms::WindowTable probe{"Probe",  "Probe", 3000, 3000, forms::Colour::fromRgb(192, 0, 0),
+                                   controls, {}};
+
+} // namespace
+
+class FormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qtui::prepareApplication(); }
+
+    void writesNumbers() {
+        for (const auto& [value, locale, text] :
+             {std::tuple{-0.0, "en", "0"},
+              {1e15, "en", "1E+15"},
+              {1234567890123456.0, "de", "1,23456789012346E+15"}}) {
+            QCOMPARE(QtNumberFormat(QLocale(locale)).write(value), std::string(text));
+        }
+    }
+
+    // Lines are drawn once, behind controls, and what falls below the window's bottom edge is not
+    // seen even when the window grows.
+    void printedLines() {
+        qtui::Form form(probe);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const auto surface = [&] { return pictures::shown(form, form.surface()->geometry()); };
+        const QRect box = form.control<QLineEdit>("Box")->geometry();
+        const QImage boxBefore = surface().copy(box);
+        for (int line = 0; line < 20; ++line) {
+            form.printLine("88888888");
+        }
+        QCOMPARE(surface().copy(box), boxBefore);
+        QVERIFY(pictures::inkIn(surface(), QRect(0, 0, 60, 13)) > 0);
+        form.resize(400, 400);
+        QCOMPARE(pictures::inkIn(surface(), QRect(0, 200, 60, 200)), 0);
+        form.surface()->repaint(); // as after restoring from the minimised state
+        QCOMPARE(pictures::inkIn(surface(), QRect(0, 0, 60, 13)), 0);
+    }
+
+    // A line covers the pixels from its first point up to, not including, its last, as Windows
+    // draws it; a later line lies over an earlier one, and a 2-pixel line takes the row above.
+    void linesEndWhereTheirTwipsSay() {
+        constexpr forms::Colour grey = forms::Colour::fromRgb(128, 128, 128);
+        constexpr forms::Colour white = forms::Colour::fromRgb(255, 255, 255);
+        static constexpr std::array lines = {forms::LineRow{120, 300, 600, 300, grey, 1},
+                                             forms::LineRow{105, 300, 570, 300, white, 2}};
+        constexpr forms::WindowTable window{"Lines",
+                                            "Lines",
+                                            900,
+                                            900,
+                                            forms::Colour::fromRgb(192, 0, 0),
+                                            {},
+                                            {},
+                                            forms::Border::Sizable,
+                                            -1,
+                                            -1,
+                                            lines};
+        qtui::Form form(window);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QImage surface = pictures::shown(form, form.surface()->geometry());
+        QStringList rows;
+        for (int y = 18; y <= 21; ++y) {
+            QString row;
+            for (int x = 5; x <= 41; ++x) {
+                const QRgb pixel = surface.pixel(x, y);
+                row += pixel == qRgb(255, 255, 255)   ? u'W'
+                       : pixel == qRgb(128, 128, 128) ? u'g'
+                                                      : u'.';
+            }
+            rows << row;
+        }
+        QCOMPARE(rows, QStringList({".....................................",
+                                    "..WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW....",
+                                    "..WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWgg..",
+                                    "....................................."}));
+    }
+
+    // Title, text from the left margin, one OK button, modal to the program; 1 however it is
+    // closed. Each of the program's messages looks as its reference picture.
+    void messageBox_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>(
+            "closing"); // a key, or 0 for a click on OK and 1 for the close button
+        QTest::addColumn<QString>("reference");
+        QTest::newRow("no roots, a click on OK")
+            << QString::fromStdString(*forms::messageFor(SolveKind::NoRealRoots)) << 0
+            << "message-no-roots";
+        QTest::newRow("missing input, Escape")
+            << QString::fromStdString(*forms::messageFor(SolveKind::MissingInput))
+            << int(Qt::Key_Escape) << "message-missing";
+        QTest::newRow("the long one wraps from the left margin, Enter")
+            << QString::fromStdString(*forms::messageFor(SolveKind::Failed)) << int(Qt::Key_Return)
+            << "message-failed";
+        QTest::newRow("the close button") << QStringLiteral("Closed") << 1 << QString();
+    }
+    void messageBox() {
+        QFETCH(QString, text);
+        QFETCH(int, closing);
+        QFETCH(QString, reference);
+        QStringList seen;
+        QTimer::singleShot(0, qApp, [&] {
+            auto* box = qobject_cast<qtui::MessageDialog*>(QApplication::activeModalWidget());
+            seen << QString::number(QTest::qWaitForWindowExposed(box) &&
+                                    (reference.isEmpty() ||
+                                     pictures::matchesReference(pictures::shown(*box, box->rect()),
+                                                                BRINTAMO_REFERENCES, reference)));
+            seen << box->windowTitle() << box->text()
+                 << QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description)
+                 << QString::number(box->findChildren<QPushButton*>().size())
+                 << QString::number(box->windowModality());
+            closing == 0   ? QTest::mouseClick(box->okButton(), Qt::LeftButton)
+            : closing == 1 ? void(box->close())
+                           : QTest::keyClick(box, Qt::Key(closing));
+        });
+        QCOMPARE(qtui::ModalMessageBox(QStringLiteral("Brintamo")).showMessage(text.toStdString()),
+                 1);
+        QCOMPARE(seen, QStringList({"1", "Brintamo", text, text, "1",
+                                    QString::number(Qt::ApplicationModal)}));
+    }
+
+    // The message box's answer brings back the window that was active before it.
+    void messageBoxGivesTheFocusBack() {
+        qtui::Form form(probe);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTimer::singleShot(0, qApp, [] {
+            QWidget* box = QApplication::activeModalWidget();
+            QApplication::setActiveWindow(nullptr); // as a window manager may do when it closes
+            box->close();
+        });
+        qtui::ModalMessageBox(QStringLiteral("Brintamo")).showMessage("Hello");
+        QTRY_COMPARE(QApplication::activeWindow(), &form);
+    }
+};
+
+QTEST_MAIN(FormTest)
+#include "FormTest.moc"

@@ -1,0 +1,167 @@
+// The main window driven as a user would, offscreen: typing, clicking, keys and menus, and what
+// it then looks like against reference pictures; the About box's keys.
+
+#include "MainWindow.h"
+#include "AboutBox.h"
+#include "Application.h"
+#include "Pictures.h"
+#include "SingleInstance.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+
+#include <iostream>
+
+#include <sys/resource.h>
+
+// Answers the message boxes, remembering what each one said.
+struct RecordingMessages final : forms::MessageService {
+    int showMessage(const std::string& text) override {
+        shown.append(QString::fromStdString(text));
+        return forms::messageBoxOk;
+    }
+    QStringList shown;
+};
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    RecordingMessages messages_;
+    QPointer<qtui::MainWindow> window_;
+
+    QLineEdit* box(const char* name) const { return window_->control<QLineEdit>(name); }
+    void click(const char* button) {
+        QTest::mouseClick(window_->control<QPushButton>(button), Qt::LeftButton);
+    }
+    void calculate(const QString& a, const QString& b, const QString& c) {
+        for (const auto& [name, text] : {std::pair{"Text1", a}, {"Text2", b}, {"Text3", c}}) {
+            box(name)->clear();
+            QTest::keyClicks(box(name), text);
+        }
+        click("Command1");
+    }
+
+private slots:
+    void initTestCase() {
+        qtui::prepareApplication();
+        QApplication::setCursorFlashTime(0); // a steady text cursor keeps pictures comparable
+    }
+    void init() {
+        messages_.shown.clear();
+        window_ = new qtui::MainWindow(messages_);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+    }
+    void cleanup() { delete window_; }
+
+    // One session: a line printed per message and erased by a repaint; CLEAR keeps the cursor;
+    // a box holds 32767 characters and a coefficient that long counts; a pasted text keeps its
+    // first line; Enter and Escape in a box do nothing; a late failure writes the first root and
+    // keeps the old second one. Then CLEAR empties the boxes and leaves the focus where it was.
+    void aSession() {
+        calculate("1", "0", "1");
+        QCoreApplication::processEvents(); // the line is drawn...
+        window_->surface()->repaint();     // ...and a repaint erases it
+        click("Command2");
+        click("Command1"); // all boxes empty
+        QApplication::clipboard()->setText(QStringLiteral("0.5\r\n4"));
+        box("Text1")->setText(QString(40000, u'0'));
+        QCOMPARE(box("Text1")->text().size(), 32767);
+        box("Text1")->setText(QString(32764, u'0'));
+        QTest::keyClick(box("Text1"), Qt::Key_V, Qt::ControlModifier);
+        for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+            QTest::keyClick(box("Text1"), key);
+        }
+        QTest::keyClicks(box("Text2"), QStringLiteral("-1.5"));
+        QTest::keyClicks(box("Text3"), QStringLiteral("0"));
+        click("Command1"); // 3 and 0
+        calculate("1e-307", "1", "0");
+        QCOMPARE(messages_.shown,
+                 QStringList({"There are no roots.  The Curve does not go below the x-Axis",
+                              "Please enter a number into all of the boxes.",
+                              "Please do not mess around with this program.  If you are not going "
+                              "to use it responsibly, you should not use it at all."}));
+        QVERIFY(pictures::matchesReference(pictures::shown(*window_, window_->rect()),
+                                           QStringLiteral(BRINTAMO_REFERENCES), "brintamo"));
+        box("Text2")->setFocus();
+        window_->handlers().clear();
+        for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"}) {
+            QVERIFY2(box(name)->text().isEmpty(), name);
+        }
+        QCOMPARE(QApplication::focusWidget(), box("Text2"));
+    }
+
+    // A thousand rounds: Help and About each chosen twice (one window each) and closed (which
+    // unloads it), and CALCULATE with its message answered. Then as many top-level widgets as
+    // after the first rounds, and the most resident memory grown by less than 1 MiB.
+    void endurance() {
+        int unloaded = 0;
+        const auto round = [&] {
+            for (const auto& [item, name] :
+                 {std::pair{"mnuAbout", "frmAbout"}, {"mnuhelp", "Help"}}) {
+                window_->menuItem(item)->trigger();
+                window_->menuItem(item)->trigger();
+                for (QPointer<QWidget> top : QApplication::topLevelWidgets()) {
+                    if (top->objectName() == name && top->isVisible() && top->close()) {
+                        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                        unloaded += top.isNull() ? 1 : 0;
+                    }
+                }
+            }
+            click("Command1"); // no real roots: a message, answered
+            QCoreApplication::processEvents();
+            messages_.shown.clear();
+        };
+        const auto residentKiB = [] {
+            rusage usage{};
+            return getrusage(RUSAGE_SELF, &usage) == 0 ? usage.ru_maxrss : 0;
+        };
+        calculate("1", "0", "1");
+        for (int i = 0; i < 20; ++i) {
+            round(); // caches fill
+        }
+        const auto widgets = QApplication::topLevelWidgets().size();
+        const long before = residentKiB();
+        for (int i = 0; i < 1000; ++i) {
+            round();
+        }
+        std::cout << "resident memory grew by " << residentKiB() - before << " KiB" << std::endl;
+        QCOMPARE(QApplication::topLevelWidgets().size(), widgets);
+        QCOMPARE(unloaded, 2 * 1020);
+#ifndef __SANITIZE_ADDRESS__ // whose quarantine keeps freed memory; LeakSanitizer checks there
+        QVERIFY(residentKiB() - before < 1024);
+#endif
+    }
+
+    // OK is both the default and the cancel button; Enter on "System Info..." presses that one,
+    // and so does Alt+S, which shows the message and leaves the box open. The box opens with the
+    // focus on OK and cannot be resized.
+    void aboutKeys() {
+        const std::tuple<const char*, QKeyCombination, bool> presses[] = {
+            {"cmdOK", Qt::Key_Escape, true},       {"picIcon", Qt::Key_Escape, true},
+            {"cmdSysInfo", Qt::Key_Escape, true},  {"Text1", Qt::Key_Escape, true},
+            {"cmdOK", Qt::Key_Return, true},       {"Text1", Qt::Key_Enter, true},
+            {"cmdSysInfo", Qt::Key_Return, false}, {"cmdOK", Qt::ALT | Qt::Key_S, false}};
+        for (const auto& [focus, key, closes] : presses) {
+            messages_.shown.clear();
+            QPointer<QWidget> box =
+                qtui::SingleInstance([this] { return new qtui::AboutBox(messages_); }).show();
+            QVERIFY(QTest::qWaitForWindowActive(box));
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
+            QCOMPARE(box->minimumSize(), box->maximumSize());
+            box->findChild<QWidget*>(focus)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            QTRY_VERIFY2(box.isNull() == closes, focus);
+            // "System Info..." finds no registry here, so it says so, and the box stays open.
+            QTRY_COMPARE(messages_.shown,
+                         closes ? QStringList()
+                                : QStringList{"System Information Is Unavailable At This Time"});
+            delete box;
+        }
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,37 @@
+// The cases' machine in memory: a registry, one program file and a record of what started.
+
+#include "MemoryRegistry.h"
+#include "TestMachine.h"
+
+namespace {
+
+const std::string program = "C:\\Program Files\\MSINFO32.EXE";
+const std::string hidden = "C:\\Program Files\\..\\Hidden\\MSINFO32.EXE";
+
+struct MemoryMachine final : TestMachine, os::FileTest, os::ProgramStarter {
+    os::Registry& registry() override { return registry_; }
+    os::FileTest& files() override { return *this; }
+    os::ProgramStarter& programs() override { return *this; }
+    void clear() override { registry_ = {}, started_.clear(); }
+    void setValue(const std::string& key, const std::string& name, std::uint32_t type,
+                  const std::string& data, bool readOnly) override {
+        registry_.setValue(key, name, {type, data});
+        readOnly ? registry_.refuseWriteAccess(key) : void();
+    }
+    std::string programFolder() override { return "C:\\Program Files"; }
+    std::vector<std::string> started(bool) override { return started_; }
+    // Windows reads a path up to its first zero byte.
+    bool isOrdinaryFile(const std::string& path) override { return path.c_str() == program; }
+    void start(const std::string& path) override {
+        const std::string read = path.c_str();
+        read == program || read == hidden ? started_.push_back(read) : throw os::StartFailed(read);
+    }
+    os::MemoryRegistry registry_;
+    std::vector<std::string> started_;
+};
+
+} // namespace
+
+std::unique_ptr<TestMachine> makeTestMachine() {
+    return std::make_unique<MemoryMachine>();
+}

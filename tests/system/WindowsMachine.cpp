@@ -1,0 +1,102 @@
+// The cases' machine on Windows itself: the system's registry, file test and program start. This
+// test program, copied into a folder with blanks, stands in for the system-information program
+// and leaves a marker file when started; a second copy waits where a split path would lead, a
+// third is hidden.
+
+#include "TestMachine.h"
+
+#include <windows.h>
+
+#include <sddl.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path base = fs::temp_directory_path() / "brintamo system info test";
+
+void require(bool done, const std::string& what) {
+    done ? void() : throw std::runtime_error(what + " failed"); // registry calls set no last error
+}
+
+// `access` is an access list in the system's own notation.
+void setAccess(HKEY key, const char* access) {
+    PSECURITY_DESCRIPTOR list = nullptr;
+    require(ConvertStringSecurityDescriptorToSecurityDescriptorA(access, 1, &list, nullptr) &&
+                RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, list) == ERROR_SUCCESS,
+            access);
+    LocalFree(list);
+}
+
+struct WindowsMachine final : TestMachine {
+    WindowsMachine() {
+        fs::remove_all(base);
+        fs::create_directories(programFolder());
+        fs::create_directories(base / "Hidden");
+        for (const std::string& copy : programs_) {
+            fs::copy_file(std::string(_pgmptr), copy);
+        }
+        require(SetFileAttributesA(programs_[2].c_str(), FILE_ATTRIBUTE_HIDDEN), "hiding");
+    }
+    os::Registry& registry() override { return os::systemRegistry(); }
+    os::FileTest& files() override { return os::systemFiles(); }
+    os::ProgramStarter& programs() override { return os::systemPrograms(); }
+    void clear() override {
+        if (readOnly_ != nullptr) {
+            setAccess(readOnly_, "D:(A;;KA;;;WD)");
+            RegCloseKey(std::exchange(readOnly_, nullptr));
+        }
+        for (const std::string& key : written_) {
+            RegDeleteTreeA(HKEY_LOCAL_MACHINE, key.c_str());
+        }
+        for (const std::string& program : programs_) {
+            fs::remove(program + ".ran");
+        }
+    }
+    // The system adds a terminating zero to text when the byte after it is one, so it is not. A
+    // read-only key's handle keeps the right to give it back its access list.
+    void setValue(const std::string& key, const std::string& name, std::uint32_t type,
+                  const std::string& data, bool readOnly) override {
+        HKEY handle = nullptr;
+        require(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                nullptr, &handle, nullptr) == ERROR_SUCCESS &&
+                    RegSetValueExA(handle, name.c_str(), 0, type,
+                                   reinterpret_cast<const BYTE*>((data + 'x').c_str()),
+                                   DWORD(data.size())) == ERROR_SUCCESS,
+                "writing " + key);
+        written_.insert(key);
+        readOnly ? setAccess(readOnly_ = handle, "D:(A;;KR;;;WD)") : void(RegCloseKey(handle));
+    }
+    std::string programFolder() override { return (base / "Program Files").string(); }
+    std::vector<std::string> started(bool awaited) override {
+        std::vector<std::string> ran;
+        for (int wait = awaited ? 600 : 1; ran.empty() && wait-- > 0; Sleep(50)) {
+            std::ranges::copy_if(
+                programs_, std::back_inserter(ran),
+                [](const std::string& program) { return fs::exists(program + ".ran"); });
+        }
+        return ran;
+    }
+    const std::string programs_[3] = {programFolder() + "\\MSINFO32.EXE",
+                                      (base / "Program.exe").string(),
+                                      (base / "Hidden" / "MSINFO32.EXE").string()};
+    std::set<std::string> written_;
+    HKEY readOnly_ = nullptr;
+};
+
+} // namespace
+
+std::unique_ptr<TestMachine> makeTestMachine() {
+    if (std::string(_pgmptr).starts_with(base.string())) {
+        std::ofstream(std::string(_pgmptr) + ".ran") << "started\n";
+        return nullptr;
+    }
+    return std::make_unique<WindowsMachine>();
+}
