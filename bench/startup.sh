@@ -11,7 +11,7 @@ cmake --build --preset release -j"$(nproc)" --target brintamo floor_window start
 scripts/with-xvfb.sh --screen 1024x768x24 bash -c "
     for run in \$(seq $runs); do
         $build/bench/startup_probe Floor 1 $build/bench/floor_window
-        $build/bench/startup_probe Brintamo 1 $build/app/brintamo
+        $build/bench/startup_probe Brintamo 1 $build/qt/brintamo
     done" | /usr/bin/python3 -c '
 import statistics, sys
 runs = {"Floor": [], "Brintamo": []}

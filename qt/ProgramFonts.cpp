@@ -12,22 +12,21 @@ namespace {
 const QString bitmapFamily = QStringLiteral("MS Sans Serif");
 const QString outlineFamily = QStringLiteral("Liberation Sans");
 
-bool bitmapFontLoaded() {
-    return QFontDatabase::hasFamily(bitmapFamily);
-}
+bool bitmapFontLoaded = false;
 
 } // namespace
 
+// Adding the file first spares asking the font database, which would read every font's details
+// before the window needs them.
 void loadProgramFonts() {
-    if (!bitmapFontLoaded()) {
-        QFontDatabase::addApplicationFont(
-            QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf"));
-    }
+    bitmapFontLoaded = QFontDatabase::addApplicationFont(
+                           QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf")) >= 0 ||
+                       QFontDatabase::hasFamily(bitmapFamily);
 }
 
 QFont programFont(const forms::FontSpec& wanted, qreal devicePixelRatio) {
     const bool useBitmap =
-        wanted == forms::defaultFont && devicePixelRatio <= 1.0 && bitmapFontLoaded();
+        wanted == forms::defaultFont && devicePixelRatio <= 1.0 && bitmapFontLoaded;
     QFont font;
     font.setFamilies({useBitmap ? bitmapFamily : outlineFamily, QStringLiteral("DejaVu Sans"),
                       QStringLiteral("sans-serif")});

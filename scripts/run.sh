@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset release
 cmake --build --preset release -j"$(nproc)" --target brintamo
-exec build/release/app/brintamo "$@"
+exec build/release/qt/brintamo "$@"
