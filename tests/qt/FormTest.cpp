@@ -100,6 +100,18 @@ private slots:
                                     "....................................."}));
     }
 
+    // A pressed button looks pressed: its edge turns round, dark above and to the left.
+    void pressedButtonLooksPressed() {
+        QPushButton button(QStringLiteral("OK"));
+        button.resize(75, 23);
+        button.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&button));
+        const QImage up = button.grab().toImage();
+        button.setDown(true);
+        const QImage down = button.grab().toImage();
+        QVERIFY(qGray(down.pixel(1, 1)) < qGray(up.pixel(1, 1)));
+    }
+
     // Title, text from the left margin, one OK button, modal to the program; 1 however it is
     // closed. Each of the program's messages looks as its reference picture.
     void messageBox_data() {

@@ -35,6 +35,15 @@ class MainWindowTest : public QObject {
     void click(const char* button) {
         QTest::mouseClick(window_->control<QPushButton>(button), Qt::LeftButton);
     }
+    // The five boxes' texts, a|b|c|first root|second root; a long one by its length.
+    QString boxes() const {
+        QStringList texts;
+        for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"}) {
+            const QString text = box(name)->text();
+            texts << (text.size() > 20 ? QStringLiteral("<%1>").arg(text.size()) : text);
+        }
+        return texts.join(u'|');
+    }
     void calculate(const QString& a, const QString& b, const QString& c) {
         for (const auto& [name, text] : {std::pair{"Text1", a}, {"Text2", b}, {"Text3", c}}) {
             box(name)->clear();
@@ -62,22 +71,29 @@ private slots:
     // keeps the old second one. Then CLEAR empties the boxes and leaves the focus where it was.
     void aSession() {
         calculate("1", "0", "1");
+        QCOMPARE(boxes(), QStringLiteral("1|0|1||"));
         QCoreApplication::processEvents(); // the line is drawn...
         window_->surface()->repaint();     // ...and a repaint erases it
         click("Command2");
+        QCOMPARE(boxes(), QStringLiteral("||||"));
         click("Command1"); // all boxes empty
+        QCOMPARE(boxes(), QStringLiteral("||||"));
         QApplication::clipboard()->setText(QStringLiteral("0.5\r\n4"));
         box("Text1")->setText(QString(40000, u'0'));
-        QCOMPARE(box("Text1")->text().size(), 32767);
+        QCOMPARE(boxes(), QStringLiteral("<32767>||||"));
         box("Text1")->setText(QString(32764, u'0'));
         QTest::keyClick(box("Text1"), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(box("Text1")->text().endsWith(QStringLiteral("00.5")));
         for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
             QTest::keyClick(box("Text1"), key);
         }
+        QCOMPARE(messages_.shown.size(), 2);
         QTest::keyClicks(box("Text2"), QStringLiteral("-1.5"));
         QTest::keyClicks(box("Text3"), QStringLiteral("0"));
         click("Command1"); // 3 and 0
+        QCOMPARE(boxes(), QStringLiteral("<32767>|-1.5|0|3|0"));
         calculate("1e-307", "1", "0");
+        QCOMPARE(boxes(), QStringLiteral("1e-307|1|0|0|0"));
         QCOMPARE(messages_.shown,
                  QStringList({"There are no roots.  The Curve does not go below the x-Axis",
                               "Please enter a number into all of the boxes.",
@@ -86,11 +102,21 @@ private slots:
         QVERIFY(pictures::matchesReference(pictures::shown(*window_, window_->rect()),
                                            QStringLiteral(BRINTAMO_REFERENCES), "brintamo"));
         box("Text2")->setFocus();
-        window_->handlers().clear();
-        for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"}) {
-            QVERIFY2(box(name)->text().isEmpty(), name);
-        }
+        window_->handlers().clear(); // without a click, which would move the focus itself
+        QCOMPARE(boxes(), QStringLiteral("||||"));
         QCOMPARE(QApplication::focusWidget(), box("Text2"));
+    }
+
+    // CLEAR leaves the lines printed earlier where they are.
+    void clearKeepsPrintedLines() {
+        calculate("1", "0", "1");
+        const auto firstLine = [this] {
+            return pictures::shown(*window_, window_->surface()->geometry()).copy(0, 0, 24, 12);
+        };
+        const QImage printed = firstLine();
+        QVERIFY(pictures::inkIn(printed, printed.rect()) > 0);
+        click("Command2");
+        QCOMPARE(firstLine(), printed);
     }
 
     // A thousand rounds: Help and About each chosen twice (one window each) and closed (which
@@ -138,28 +164,39 @@ private slots:
     // OK is both the default and the cancel button; Enter on "System Info..." presses that one,
     // and so does Alt+S, which shows the message and leaves the box open. The box opens with the
     // focus on OK and cannot be resized.
+    void aboutKeys_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Escape on OK") << "cmdOK" << QKeyCombination(Qt::Key_Escape) << true;
+        QTest::newRow("Escape on the icon") << "picIcon" << QKeyCombination(Qt::Key_Escape) << true;
+        QTest::newRow("Escape on System Info")
+            << "cmdSysInfo" << QKeyCombination(Qt::Key_Escape) << true;
+        QTest::newRow("Escape in the address")
+            << "Text1" << QKeyCombination(Qt::Key_Escape) << true;
+        QTest::newRow("Enter on OK") << "cmdOK" << QKeyCombination(Qt::Key_Return) << true;
+        QTest::newRow("Enter in the address") << "Text1" << QKeyCombination(Qt::Key_Enter) << true;
+        QTest::newRow("Enter on System Info")
+            << "cmdSysInfo" << QKeyCombination(Qt::Key_Return) << false;
+        QTest::newRow("Alt+S") << "cmdOK" << (Qt::ALT | Qt::Key_S) << false;
+    }
     void aboutKeys() {
-        const std::tuple<const char*, QKeyCombination, bool> presses[] = {
-            {"cmdOK", Qt::Key_Escape, true},       {"picIcon", Qt::Key_Escape, true},
-            {"cmdSysInfo", Qt::Key_Escape, true},  {"Text1", Qt::Key_Escape, true},
-            {"cmdOK", Qt::Key_Return, true},       {"Text1", Qt::Key_Enter, true},
-            {"cmdSysInfo", Qt::Key_Return, false}, {"cmdOK", Qt::ALT | Qt::Key_S, false}};
-        for (const auto& [focus, key, closes] : presses) {
-            messages_.shown.clear();
-            QPointer<QWidget> box =
-                qtui::SingleInstance([this] { return new qtui::AboutBox(messages_); }).show();
-            QVERIFY(QTest::qWaitForWindowActive(box));
-            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
-            QCOMPARE(box->minimumSize(), box->maximumSize());
-            box->findChild<QWidget*>(focus)->setFocus();
-            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
-            QTRY_VERIFY2(box.isNull() == closes, focus);
-            // "System Info..." finds no registry here, so it says so, and the box stays open.
-            QTRY_COMPARE(messages_.shown,
-                         closes ? QStringList()
-                                : QStringList{"System Information Is Unavailable At This Time"});
-            delete box;
-        }
+        QFETCH(QString, focus);
+        QFETCH(QKeyCombination, key);
+        QFETCH(bool, closes);
+        QPointer<QWidget> box =
+            qtui::SingleInstance([this] { return new qtui::AboutBox(messages_); }).show();
+        QVERIFY(QTest::qWaitForWindowActive(box));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
+        QCOMPARE(box->minimumSize(), box->maximumSize());
+        box->findChild<QWidget*>(focus)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        QTRY_COMPARE(box.isNull(), closes);
+        // "System Info..." finds no registry here, so it says so, and the box stays open.
+        QTRY_COMPARE(messages_.shown,
+                     closes ? QStringList()
+                            : QStringList{"System Information Is Unavailable At This Time"});
+        delete box;
     }
 };
 

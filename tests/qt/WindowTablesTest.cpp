@@ -34,17 +34,22 @@ private slots:
     void windowHolds_data() {
         QTest::addColumn<Description>("table");
         QTest::addColumn<Opener>("open");
+        QTest::addColumn<QString>("caption");
         QTest::newRow("Brintamo") << &forms::mainWindowTable()
-                                  << Opener([this] { return new qtui::MainWindow(messages_); });
+                                  << Opener([this] { return new qtui::MainWindow(messages_); })
+                                  << "Brintamo";
         QTest::newRow("Help") << &forms::helpWindowTable()
-                              << Opener([] { return new qtui::Form(forms::helpWindowTable()); });
+                              << Opener([] { return new qtui::Form(forms::helpWindowTable()); })
+                              << "Help";
         QTest::newRow("frmAbout") << &forms::aboutBoxTable()
-                                  << Opener([this] { return new qtui::AboutBox(messages_); });
+                                  << Opener([this] { return new qtui::AboutBox(messages_); })
+                                  << "About Brintamo";
     }
 
     void windowHolds() {
         QFETCH(Description, table);
         QFETCH(Opener, open);
+        QFETCH(QString, caption);
         const auto rect = [](const auto& row) {
             return QRect(row.left, row.top, row.width, row.height);
         };
@@ -65,6 +70,7 @@ private slots:
         const std::unique_ptr<qtui::Form> form(open());
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QCOMPARE(form->windowTitle(), caption);
         QCOMPARE(form->surface()->size() * 15, QSize(table->clientWidth, table->clientHeight));
         QStringList tabOrder;
         const QAccessible::Role roles[] = {QAccessible::EditableText, QAccessible::StaticText,
