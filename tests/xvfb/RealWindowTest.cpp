@@ -8,16 +8,23 @@
 #include <QClipboard>
 
 #include <cmath>
+#include <utility>
 
 using namespace xwindows;
 
 namespace {
 
-// The first window of that title, once shown and painted.
+// The first window of that title, once shown and painted: until two looks at it agree.
 QRect shownGeometry(const QString& title) {
     const QString window = waitForWindow(title);
-    QTest::qWait(300);
-    return window.isEmpty() ? QRect() : xwindows::geometryOf(window);
+    std::pair<QRect, QImage> last;
+    const auto painted = [&] {
+        const QRect area = xwindows::geometryOf(window);
+        const QImage now = screenshot(area);
+        return std::exchange(last, {area, now}) == std::pair(area, now) &&
+               pictures::inkIn(now, now.rect(), now.pixel(0, 0)) > 0;
+    };
+    return !window.isEmpty() && QTest::qWaitFor(painted, 5000) ? last.first : QRect();
 }
 
 } // namespace
@@ -55,8 +62,9 @@ private slots:
         const QRect about = openAbout();
         click(at(5130, 7000)); // the main window's corner that the box leaves uncovered
         xdotool({"key", "--delay", "300", "alt+o", "a"});
-        QTest::qWait(300);
-        QCOMPARE(windowsNamed("About Brintamo").size(), 1);
+        const QString box = windowsNamed("About Brintamo").value(0);
+        QTRY_COMPARE(xdotool({"getwindowfocus"}), box);     // brought forward...
+        QCOMPARE(windowsNamed("About Brintamo").size(), 1); // ...not made again
         // With no window manager the focus goes back to the window under the pointer.
         xdotool({"mousemove", QString::number(about.x() + 5), QString::number(about.y() + 5)});
         QCOMPARE(about.topLeft(), pixels(156, 129));
