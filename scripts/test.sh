@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test: the warnings-as-errors build, the
-# same suite under AddressSanitizer + UndefinedBehaviorSanitizer, the Windows system code built with
+# same suite under AddressSanitizer + UndefinedBehaviorSanitizer, the toolkit-free core built with
 # mingw-w64 and tested under Wine, the Debian package installed, checked and started, bounded
 # fuzzing runs of the root calculation and the registry value reader, and the formatting check.
 set -euo pipefail
@@ -40,7 +40,7 @@ cmake --build --preset asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 \
     run_tests --preset asan -j"$jobs"
 
-echo "== Windows system code under Wine"
+echo "== the toolkit-free core built for Windows and tested under Wine"
 cmake --preset wine
 cmake --build --preset wine -j"$jobs"
 run_tests --preset wine
