@@ -1,7 +1,7 @@
 // The root calculation: what it shows for each case, under a decimal point and a decimal comma.
 
 #include "SolveQuadratic.h"
-#include "QtNumberFormat.h"
+#include "LocaleNumbers.h"
 #include "RowNames.h"
 
 #include <gtest/gtest.h>
@@ -85,9 +85,9 @@ class SolveQuadraticTest : public testing::TestWithParam<std::tuple<Case, bool>>
 
 TEST_P(SolveQuadraticTest, showsWhatTheCaseNeeds) {
     const auto& [row, comma] = GetParam();
-    const QtNumberFormat numbers(comma ? QLocale(QLocale::German) : QLocale(QLocale::English));
+    const auto numbers = localeNumbers(comma);
     EXPECT_EQ(shown(solveQuadratic(local(row.a, comma), local(row.b, comma), local(row.c, comma),
-                                   numbers)),
+                                   *numbers)),
               local(row.shown, comma));
 }
 

@@ -1,0 +1,139 @@
+#include "WindowsNumberFormat.h"
+
+#include <windows.h>
+
+#include <oleauto.h>
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+
+namespace {
+
+std::wstring localeText(LCID locale, LCTYPE what) {
+    wchar_t text[16] = {};
+    GetLocaleInfoW(locale, what, text, 16);
+    return text;
+}
+
+std::wstring wide(const std::string& utf8) {
+    std::wstring text(utf8.size(), L'\0');
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), text.data(),
+                                           int(text.size()));
+    text.resize(std::size_t(std::max(length, 0)));
+    return text;
+}
+
+std::string utf8(const wchar_t* text, int length) {
+    std::string bytes(std::size_t(length) * 3, '\0');
+    const int written = WideCharToMultiByte(CP_UTF8, 0, text, length, bytes.data(),
+                                            int(bytes.size()), nullptr, nullptr);
+    bytes.resize(std::size_t(std::max(written, 0)));
+    return bytes;
+}
+
+// Whether a text is a number does not depend on how many digits each run of digits has, so this
+// copy, with every run cut to its first digit, is a number exactly when the text is one, but is
+// never too long for the system to read nor beyond the range of a double.
+std::wstring shapeOf(const std::wstring& text) {
+    std::wstring shape;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool digit = text[i] >= L'0' && text[i] <= L'9';
+        if (!digit || i == 0 || !(text[i - 1] >= L'0' && text[i - 1] <= L'9')) {
+            shape += text[i];
+        }
+    }
+    return shape;
+}
+
+// The nearest double to digits * 10^exponent; none above the largest double, 0 below the
+// smallest.
+std::optional<double> nearest(const TypedNumber& number) {
+    const std::string digits = number.digits.substr(0, 40);
+    const long long exponent =
+        number.exponent + static_cast<long long>(number.digits.size() - digits.size());
+    const std::string text =
+        digits + 'e' + std::to_string(std::clamp(exponent, -100000LL, 100000LL));
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        return exponent + static_cast<long long>(digits.size()) > 0 ? std::nullopt
+                                                                    : std::optional(0.0);
+    }
+    return number.negative ? -value : value;
+}
+
+} // namespace
+
+WindowsNumberFormat::WindowsNumberFormat(unsigned long locale)
+    : locale_(locale), decimalSeparator_(localeText(locale, LOCALE_SDECIMAL)),
+      negativeSign_(localeText(locale, LOCALE_SNEGATIVESIGN)) {}
+
+std::optional<TypedNumber> WindowsNumberFormat::read(const std::string& text) const {
+    const std::wstring typed = wide(text);
+    // What the system would also take but the program does not: group separators, currency
+    // signs, parentheses, hexadecimal, and anything else that is not part of a plain number.
+    const auto plain = [this](wchar_t ch) {
+        return (ch >= L'0' && ch <= L'9') || ch == L' ' || ch == L'+' || ch == L'-' || ch == L'e' ||
+               ch == L'E' || decimalSeparator_.find(ch) != std::wstring::npos ||
+               negativeSign_.find(ch) != std::wstring::npos;
+    };
+    if (typed.empty() || !std::all_of(typed.begin(), typed.end(), plain)) {
+        return std::nullopt;
+    }
+    double value = 0;
+    std::wstring shape = shapeOf(typed);
+    if (VarR8FromStr(shape.data(), locale_, 0, &value) != S_OK) {
+        return std::nullopt;
+    }
+    TypedNumber number{};
+    number.digits.clear();
+    bool afterPoint = false;
+    bool inExponent = false;
+    bool exponentNegative = false;
+    long long exponent = 0;
+    long long digitsExponent = 0;
+    for (const wchar_t ch : typed) {
+        const bool isDigit = ch >= L'0' && ch <= L'9';
+        const bool isMinus = ch == L'-' || negativeSign_.find(ch) != std::wstring::npos;
+        if (inExponent) {
+            exponentNegative = exponentNegative || isMinus;
+            exponent = isDigit ? std::min(exponent * 10 + (ch - L'0'), 1LL << 40) : exponent;
+        } else if (isDigit) {
+            if (ch != L'0' || !number.digits.empty()) {
+                number.digits.push_back(char('0' + (ch - L'0')));
+            }
+            digitsExponent -= afterPoint ? 1 : 0;
+        } else if (decimalSeparator_.find(ch) != std::wstring::npos) {
+            afterPoint = true;
+        } else if (isMinus) {
+            number.negative = true;
+        } else if (ch == L'e' || ch == L'E') {
+            inExponent = true;
+        }
+    }
+    const auto significantEnd = number.digits.find_last_not_of('0');
+    if (significantEnd == std::string::npos) {
+        return TypedNumber{};
+    }
+    digitsExponent += static_cast<long long>(number.digits.size() - significantEnd - 1);
+    number.digits.resize(significantEnd + 1);
+    number.exponent = digitsExponent + (exponentNegative ? -exponent : exponent);
+    // Beyond a double: refused above its largest value, a number below its smallest.
+    const std::optional<double> closest = nearest(number);
+    if (!closest) {
+        return std::nullopt;
+    }
+    number.nearest = *closest;
+    return number;
+}
+
+std::string WindowsNumberFormat::write(double value) const {
+    BSTR text = nullptr;
+    if (VarBstrFromR8(value == 0 ? 0.0 : value, locale_, 0, &text) != S_OK) {
+        return {};
+    }
+    std::string written = utf8(text, int(SysStringLen(text)));
+    SysFreeString(text);
+    return written;
+}
