@@ -22,18 +22,18 @@ cleanup() {
 }
 trap cleanup EXIT
 
-waitFor() { # FILE WHAT
+waitFor() { # FILE WHAT LOG
     for _ in $(seq 200); do
         [ -s "$1" ] && return 0
         sleep 0.05
     done
-    echo "with-xvfb.sh: $2 did not start" >&2
+    echo "with-xvfb.sh: $2 did not start: $(cat "$3" 2>/dev/null)" >&2
     exit 1
 }
 
 Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
-waitFor "$work/display" "Xvfb ($(cat "$work/xvfb.log"))"
+waitFor "$work/display" Xvfb "$work/xvfb.log"
 export DISPLAY=:$(cat "$work/display")
 unset WAYLAND_DISPLAY
 
@@ -41,7 +41,7 @@ if $manager; then
     # Its start-up command runs once it manages the screen.
     openbox --sm-disable --startup "cp $work/display $work/manager" >"$work/openbox.log" 2>&1 &
     pids+=($!)
-    waitFor "$work/manager" "Openbox"
+    waitFor "$work/manager" Openbox "$work/openbox.log"
 fi
 
 "$@"

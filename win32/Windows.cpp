@@ -1,0 +1,53 @@
+#include "Windows.h"
+
+#include "AboutBoxTable.h"
+#include "HelpWindowTable.h"
+#include "MainWindowTable.h"
+
+namespace win32 {
+
+namespace {
+
+// A secondary window exists at most once: a request while it is open restores it and brings it
+// to the front with the focus; once closed, the next request makes it afresh.
+template <typename Window, typename Make>
+void showOnce(std::unique_ptr<Window>& window, Make make) {
+    if (!window || window->window() == nullptr) {
+        window = make();
+        window->show();
+        return;
+    }
+    ShowWindow(window->window(), SW_RESTORE);
+    SetForegroundWindow(window->window());
+}
+
+} // namespace
+
+AboutBox::AboutBox(forms::MessageService& messages)
+    : Form(forms::aboutBoxTable()),
+      handlers_(*this, messages, os::systemRegistry(), os::systemFiles(), os::systemPrograms()) {
+    handlers_.open();
+    onCommand(forms::aboutBox::okButton, [this] { handlers_.ok(); });
+    onCommand(forms::aboutBox::systemInfoButton, [this] { handlers_.startSystemInfo(); });
+}
+
+MainWindow::MainWindow(forms::MessageService& messages)
+    : Form(forms::mainWindowTable()), messages_(messages),
+      handlers_(*this, messages, *this, numbers_) {
+    using namespace forms::mainWindow;
+    onCommand(calculateButton, [this] { handlers_.calculate(); });
+    onCommand(clearButton, [this] { handlers_.clear(); });
+    onCommand(aboutItem, [this] { handlers_.showAbout(); });
+    onCommand(helpItem, [this] { handlers_.showHelp(); });
+    onCommand(exitItem, [this] { handlers_.exit(); });
+}
+
+void MainWindow::showAbout() {
+    showOnce(about_, [this] { return std::make_unique<AboutBox>(messages_); });
+}
+
+void MainWindow::showHelp() {
+    showOnce(help_, [] { return std::make_unique<Form>(forms::helpWindowTable()); });
+}
+
+} // namespace win32

@@ -1,0 +1,20 @@
+// Brintamo on Windows: finds the real roots of a*x^2 + b*x + c = 0.
+
+#include "MessageBox.h"
+#include "Windows.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    win32::ModalMessageBox messages;
+    win32::MainWindow main(messages);
+    main.show();
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab, Shift+Tab, access keys, Enter and Escape as in dialogs.
+        const HWND window = GetAncestor(message.hwnd, GA_ROOT);
+        if (window == nullptr || !IsDialogMessageW(window, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return 0;
+}
