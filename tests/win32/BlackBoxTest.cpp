@@ -1,0 +1,215 @@
+// The real brintamo.exe from outside, as a user or an automation tool meets it: its windows
+// found by class and title, its controls by the identifiers its tables give them, typed into,
+// pressed and read back; its message boxes read and answered; its printed lines seen on screen.
+
+#include "AboutBoxTable.h"
+#include "MainWindowTable.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace forms::mainWindow;
+
+bool waitFor(const std::function<bool()>& condition, int milliseconds = 10000) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+// Controls are numbered from 100 in tab order, menu items from 1000 in menu order.
+int controlId(const forms::WindowTable& table, const char* name) {
+    std::vector<const forms::ControlRow*> rows;
+    for (const forms::ControlRow& row : table.controls) {
+        rows.push_back(&row);
+    }
+    std::ranges::sort(rows, {}, &forms::ControlRow::tabIndex);
+    const auto found = std::ranges::find_if(
+        rows, [&](const forms::ControlRow* row) { return std::string(row->name) == name; });
+    return 100 + int(found - rows.begin());
+}
+
+int menuId(const char* name) {
+    int id = 1000;
+    for (const forms::MenuRow& menu : forms::mainWindowTable().menus) {
+        if (menu.items.empty() && std::string(menu.name) == name) {
+            return id;
+        }
+        id += menu.items.empty() ? 1 : 0;
+        for (const forms::MenuItemRow& item : menu.items) {
+            if (std::string(item.name) == name) {
+                return id;
+            }
+            ++id;
+        }
+    }
+    return -1;
+}
+
+// Sent, not asked of the window's title: another program's box answers only its own message.
+std::wstring textOf(HWND window) {
+    std::wstring text(256, L'\0');
+    text.resize(std::size_t(SendMessageW(window, WM_GETTEXT, WPARAM(text.size()),
+                                         reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+HWND windowTitled(const wchar_t* title, const wchar_t* type = L"BrintamoForm") {
+    HWND found = nullptr;
+    waitFor(
+        [&] { return (found = FindWindowW(type, title)) != nullptr && IsWindowVisible(found); });
+    return found;
+}
+
+int windowsTitled(const wchar_t* title) {
+    int count = 0;
+    for (HWND window = nullptr;
+         (window = FindWindowExW(nullptr, window, L"BrintamoForm", title));) {
+        count += IsWindowVisible(window) ? 1 : 0;
+    }
+    return count;
+}
+
+class Program {
+public:
+    Program() {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring command = L"\"" BRINTAMO_PROGRAM L"\"";
+        CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &process_);
+        main_ = windowTitled(L"Brintamo");
+    }
+    ~Program() {
+        TerminateProcess(process_.hProcess, 0);
+        WaitForSingleObject(process_.hProcess, 5000);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    HWND main() const { return main_; }
+    HWND box(const char* name) const {
+        return GetDlgItem(main_, controlId(forms::mainWindowTable(), name));
+    }
+    void type(const char* name, const wchar_t* text) const {
+        SendMessageW(box(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+    std::wstring boxes() const {
+        std::wstring texts = textOf(box(coefficientA));
+        for (const char* name : {coefficientB, coefficientC, firstRoot, secondRoot}) {
+            texts += L'|' + textOf(box(name));
+        }
+        return texts;
+    }
+    // Posted, as a click is: the program may show a message box before it is done.
+    void press(const char* button) const { PostMessageW(box(button), BM_CLICK, 0, 0); }
+    void choose(const char* item) const {
+        PostMessageW(main_, WM_COMMAND, WPARAM(menuId(item)), 0);
+    }
+    bool ended() const { return WaitForSingleObject(process_.hProcess, 5000) == WAIT_OBJECT_0; }
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND main_ = nullptr;
+};
+
+// The message box that came, by its text, once answered with OK; empty if none came.
+std::wstring answerMessage() {
+    const HWND box = windowTitled(L"Brintamo", L"#32770");
+    if (box == nullptr) {
+        return {};
+    }
+    std::wstring text(512, L'\0');
+    text.resize(std::size_t(GetDlgItemTextW(box, 0xFFFF, text.data(), int(text.size()))));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    waitFor([&] { return !IsWindow(box); });
+    return text;
+}
+
+// Pixels of the main window's client area that are not its dark red, near the top-left corner.
+int inkAtTopLeft(HWND window) {
+    const HDC screen = GetDC(nullptr);
+    POINT corner{0, 0};
+    ClientToScreen(window, &corner);
+    int ink = 0;
+    for (int y = 0; y < 14; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            ink += GetPixel(screen, corner.x + x, corner.y + y) != RGB(192, 0, 0) ? 1 : 0;
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return ink;
+}
+
+TEST(BrintamoExe, solvesReportsPrintsClearsAndExits) {
+    const Program program;
+    ASSERT_NE(program.main(), nullptr);
+    program.type(coefficientA, L"1");
+    program.type(coefficientB, L"-3");
+    program.type(coefficientC, L"2");
+    program.press(calculateButton);
+    EXPECT_TRUE(waitFor([&] { return program.boxes() == L"1|-3|2|2|1"; }));
+    EXPECT_EQ(inkAtTopLeft(program.main()), 0);
+
+    program.type(coefficientC, L"3");
+    program.press(calculateButton);
+    EXPECT_EQ(answerMessage(), L"There are no roots.  The Curve does not go below the x-Axis");
+    EXPECT_TRUE(waitFor([&] { return inkAtTopLeft(program.main()) > 0; })) << "the line \" 1 \"";
+    EXPECT_EQ(program.boxes(), L"1|-3|3|2|1");
+
+    program.type(coefficientB, L"x");
+    program.press(calculateButton);
+    EXPECT_EQ(answerMessage(), L"Please do not mess around with this program.  If you are not "
+                               L"going to use it responsibly, you should not use it at all.");
+    program.type(coefficientB, L"");
+    program.press(calculateButton);
+    EXPECT_EQ(answerMessage(), L"Please enter a number into all of the boxes.");
+
+    program.press(clearButton);
+    EXPECT_TRUE(waitFor([&] { return program.boxes() == L"||||"; }));
+    program.choose(exitItem);
+    EXPECT_TRUE(program.ended());
+}
+
+TEST(BrintamoExe, helpAndAboutOnceEachAndTheProgramEndsWithTheLastWindow) {
+    const Program program;
+    program.choose(helpItem);
+    program.choose(aboutItem);
+    ASSERT_NE(windowTitled(L"Help"), nullptr);
+    const HWND about = windowTitled(L"About Brintamo");
+    ASSERT_NE(about, nullptr);
+    program.choose(helpItem);
+    program.choose(aboutItem);
+    EXPECT_TRUE(waitFor([&] { return GetForegroundWindow() == about; }));
+    EXPECT_EQ(windowsTitled(L"Help"), 1);
+    EXPECT_EQ(windowsTitled(L"About Brintamo"), 1);
+
+    PostMessageW(
+        GetDlgItem(about, controlId(forms::aboutBoxTable(), forms::aboutBox::systemInfoButton)),
+        BM_CLICK, 0, 0);
+    EXPECT_EQ(answerMessage(), L"System Information Is Unavailable At This Time");
+    EXPECT_TRUE(IsWindow(about)) << "the About box stays open";
+
+    program.choose(exitItem);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(program.main()); }));
+    EXPECT_FALSE(program.ended()) << "Help and About are still open";
+    PostMessageW(GetDlgItem(about, controlId(forms::aboutBoxTable(), forms::aboutBox::okButton)),
+                 BM_CLICK, 0, 0);
+    PostMessageW(FindWindowW(L"BrintamoForm", L"Help"), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.ended());
+}
+
+} // namespace
