@@ -1,4 +1,5 @@
-# `cpack -G DEB` in a release build makes the Debian package of what `cmake --install` installs.
+# CPack makes the installable package of what `cmake --install` installs: a Debian package from a
+# Linux build (`cpack -G DEB`), an NSIS installer from the Windows one (`cpack -G NSIS`).
 set(CPACK_PACKAGE_NAME brintamo)
 set(CPACK_PACKAGE_VENDOR "The Brintamo developers")
 set(CPACK_PACKAGE_CONTACT "The Brintamo developers <brintamo@example.com>")
@@ -12,8 +13,24 @@ real roots and input that is no number are each answered with a message.
 Help explains the program with a worked example.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.example.com/")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
+if(WIN32)
+    # A 64-bit installer, with a Start-menu shortcut and an uninstaller.
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    set(CPACK_PACKAGE_INSTALL_DIRECTORY Brintamo)
+    set(CPACK_NSIS_PACKAGE_NAME Brintamo)
+    set(CPACK_NSIS_DISPLAY_NAME Brintamo)
+    set(CPACK_PACKAGE_EXECUTABLES brintamo Brintamo)
+    set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+    set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/forms/resources/brintamo.ico)
+    set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/forms/resources/brintamo.ico)
+    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+    set(CPACK_PACKAGE_FILE_NAME brintamo-${PROJECT_VERSION}-setup)
+    include(CPack)
+    return()
+endif()
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 # Libraries are found by dpkg-shlibdeps; the fonts the windows are drawn with are no library.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test: the warnings-as-errors build, the
-# same suite under AddressSanitizer + UndefinedBehaviorSanitizer, the toolkit-free core built with
-# mingw-w64 and tested under Wine, the Debian package installed, checked and started, bounded
-# fuzzing runs of the root calculation and the registry value reader, and the formatting check.
+# same suite under AddressSanitizer + UndefinedBehaviorSanitizer, the Windows program built with
+# mingw-w64 and tested under Wine with its installer, the Debian package installed, checked and
+# started, bounded fuzzing runs of the root calculation and the registry value reader, and the
+# formatting check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -40,10 +41,13 @@ cmake --build --preset asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 \
     run_tests --preset asan -j"$jobs"
 
-echo "== the toolkit-free core built for Windows and tested under Wine"
-cmake --preset wine
-cmake --build --preset wine -j"$jobs"
-run_tests --preset wine
+echo "== Brintamo for Windows, built with mingw-w64 and tested under Wine"
+cmake --preset windows
+cmake --build --preset windows -j"$jobs"
+run_tests --preset windows
+
+echo "== the Windows installer, installed, started and removed under Wine"
+scripts/test-installer.sh
 
 echo "== the Debian package, installed and started"
 scripts/test-package.sh
