@@ -155,14 +155,29 @@ void Form::createMenus() {
     SetMenu(window_, bar);
 }
 
-// In tab-index order, which is also the order Tab follows.
+// In tab-index order, which is also the order Tab follows; a label that names a control comes
+// just before it, where a screen reader looks for the control's name.
 void Form::createControls() {
     std::vector<const forms::ControlRow*> rows;
     for (const forms::ControlRow& row : table_.controls) {
         rows.push_back(&row);
     }
     std::ranges::sort(rows, {}, &forms::ControlRow::tabIndex);
-    for (int id = firstControlId; const forms::ControlRow* row : rows) {
+    const auto named = [&](const char* name) {
+        return std::ranges::find_if(rows, [&](const forms::ControlRow* row) {
+            return std::string_view(row->name) == name;
+        });
+    };
+    for (const forms::AccessibleRow& label : table_.accessible) {
+        if (label.labels != nullptr) {
+            const forms::ControlRow* moved = *named(label.control);
+            rows.erase(named(label.control));
+            rows.insert(named(label.labels), moved);
+        }
+    }
+    for (const forms::ControlRow* row : rows) {
+        // Numbered by their place in the table, which automation can count on.
+        const int id = firstControlId + int(row - table_.controls.data());
         const wchar_t* type = L"STATIC";
         DWORD style = WS_CHILD | WS_VISIBLE;
         DWORD extendedStyle = 0;
@@ -207,7 +222,7 @@ void Form::createControls() {
             resolve(row->background,
                     row->kind == forms::ControlKind::TextBox ? COLOR_WINDOW : COLOR_BTNFACE));
         controls_[row->name] = control;
-        commandNames_[id++] = row->name;
+        commandNames_[id] = row->name;
     }
     if (!rows.empty()) {
         SetFocus(controls_[rows.front()->name]);

@@ -31,16 +31,12 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds = 10000) {
     return true;
 }
 
-// Controls are numbered from 100 in tab order, menu items from 1000 in menu order.
+// Controls are numbered from 100 in table order, menu items from 1000 in menu order.
 int controlId(const forms::WindowTable& table, const char* name) {
-    std::vector<const forms::ControlRow*> rows;
-    for (const forms::ControlRow& row : table.controls) {
-        rows.push_back(&row);
-    }
-    std::ranges::sort(rows, {}, &forms::ControlRow::tabIndex);
-    const auto found = std::ranges::find_if(
-        rows, [&](const forms::ControlRow* row) { return std::string(row->name) == name; });
-    return 100 + int(found - rows.begin());
+    const auto found = std::ranges::find_if(table.controls, [&](const forms::ControlRow& row) {
+        return std::string(row.name) == name;
+    });
+    return 100 + int(found - table.controls.begin());
 }
 
 int menuId(const char* name) {
