@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <thread>
@@ -208,4 +210,49 @@ TEST(BrintamoExe, helpAndAboutOnceEachAndTheProgramEndsWithTheLastWindow) {
     EXPECT_TRUE(program.ended());
 }
 
+// This test program also stands in for the system-information program: copied as MSINFO32.EXE
+// and started, it only leaves its mark.
+std::filesystem::path thisProgram() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return path;
+}
+
+TEST(BrintamoExe, systemInfoStartsTheProgramTheRegistryNames) {
+    const auto folder = std::filesystem::temp_directory_path() / "brintamo black box";
+    const auto standIn = folder / "MSINFO32.EXE";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(thisProgram(), standIn);
+    HKEY key = nullptr;
+    const std::string path = standIn.string();
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", 0,
+                              nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "PATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                   DWORD(path.size() + 1));
+    RegCloseKey(key);
+
+    const Program program;
+    program.choose(aboutItem);
+    const HWND about = windowTitled(L"About Brintamo");
+    PostMessageW(
+        GetDlgItem(about, controlId(forms::aboutBoxTable(), forms::aboutBox::systemInfoButton)),
+        BM_CLICK, 0, 0);
+    EXPECT_TRUE(waitFor([&] { return std::filesystem::exists(folder / "started"); }));
+    EXPECT_EQ(FindWindowW(L"#32770", L"Brintamo"), nullptr) << "no message";
+
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+    std::filesystem::remove_all(folder);
+}
+
 } // namespace
+
+int main(int argc, char** argv) {
+    if (thisProgram().filename() == "MSINFO32.EXE") {
+        std::ofstream(thisProgram().parent_path() / "started") << "started\n";
+        return 0;
+    }
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
