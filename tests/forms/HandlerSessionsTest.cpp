@@ -3,6 +3,7 @@
 
 #include "AboutBoxHandlers.h"
 #include "AboutBoxTable.h"
+#include "LocaleNumbers.h"
 #include "MainWindowHandlers.h"
 #include "MainWindowTable.h"
 #include "MemoryRegistry.h"
@@ -90,8 +91,8 @@ class MainWindowSession : public testing::TestWithParam<Session> {};
 
 TEST_P(MainWindowSession, doesWhatEachStepNeeds) {
     RecordingWindow window;
-    const PlainNumbers numbers;
-    MainWindowHandlers handlers(window, window, window, numbers);
+    const auto numbers = localeNumbers(false);
+    MainWindowHandlers handlers(window, window, window, *numbers);
     for (int number = 1; const Step& step : GetParam().steps) {
         SCOPED_TRACE("step " + std::to_string(number++));
         window.events.clear();

@@ -1,12 +1,9 @@
 #pragma once
 // Stand-ins for a window, its message box and the secondary windows that record what the
-// handlers did, and numbers written the plain way, so the handlers run without any toolkit.
+// handlers did, so the handlers run without any window.
 
-#include "NumberFormat.h"
 #include "WindowView.h"
 
-#include <charconv>
-#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -33,46 +30,4 @@ struct RecordingWindow final : forms::WindowView, forms::MessageService, forms::
     std::map<std::string, std::string> texts;
     std::string caption;
     std::vector<std::string> events;
-};
-
-// Numbers as the C locale writes them: [-]digits[.digits][e[+-]digits], surrounding blanks
-// allowed; roots in the program's general format.
-struct PlainNumbers final : NumberFormat {
-    std::optional<TypedNumber> read(const std::string& text) const override {
-        const auto first = text.find_first_not_of(' ');
-        const auto last = text.find_last_not_of(' ');
-        if (first == std::string::npos) {
-            return std::nullopt;
-        }
-        const std::string number = text.substr(first, last - first + 1);
-        double nearest = 0;
-        const auto [end, error] =
-            std::from_chars(number.data(), number.data() + number.size(), nearest);
-        if (error != std::errc() || end != number.data() + number.size()) {
-            return std::nullopt;
-        }
-        TypedNumber typed{number.starts_with('-'), "", 0, nearest};
-        bool afterPoint = false;
-        for (auto ch = number.begin(); ch != number.end() && *ch != 'e' && *ch != 'E'; ++ch) {
-            afterPoint = afterPoint || *ch == '.';
-            if (std::isdigit(static_cast<unsigned char>(*ch))) {
-                typed.digits += *ch;
-                typed.exponent -= afterPoint ? 1 : 0;
-            }
-        }
-        if (const auto marker = number.find_first_of("eE"); marker != std::string::npos) {
-            typed.exponent += std::stoll(number.substr(marker + 1));
-        }
-        typed.digits.erase(0, typed.digits.find_first_not_of('0'));
-        while (!typed.digits.empty() && typed.digits.back() == '0') {
-            typed.digits.pop_back();
-            ++typed.exponent;
-        }
-        return typed.digits.empty() ? TypedNumber{} : typed;
-    }
-    std::string write(double value) const override {
-        char text[32];
-        std::snprintf(text, sizeof text, "%.15G", value == 0 ? 0.0 : value);
-        return text;
-    }
 };
