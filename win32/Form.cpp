@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include "Resources.h"
+#include "Utf16.h"
 
 #include <algorithm>
 #include <string_view>
@@ -13,22 +14,6 @@ constexpr wchar_t windowClass[] = L"BrintamoForm";
 constexpr int firstControlId = 100;
 constexpr int firstMenuId = 1000;
 int liveWindows = 0;
-
-std::wstring wide(std::string_view utf8) {
-    std::wstring text(utf8.size(), L'\0');
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), text.data(),
-                                           int(text.size()));
-    text.resize(std::size_t(std::max(length, 0)));
-    return text;
-}
-
-std::string utf8(const std::wstring& text) {
-    std::string bytes(text.size() * 3, '\0');
-    const int written = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), bytes.data(),
-                                            int(bytes.size()), nullptr, nullptr);
-    bytes.resize(std::size_t(std::max(written, 0)));
-    return bytes;
-}
 
 COLORREF resolve(const forms::Colour& colour, int fallback) {
     switch (colour.source) {

@@ -1,5 +1,7 @@
 #include "WindowsNumberFormat.h"
 
+#include "Utf16.h"
+
 #include <windows.h>
 
 #include <oleauto.h>
@@ -14,22 +16,6 @@ std::wstring localeText(LCID locale, LCTYPE what) {
     wchar_t text[16] = {};
     GetLocaleInfoW(locale, what, text, 16);
     return text;
-}
-
-std::wstring wide(const std::string& utf8) {
-    std::wstring text(utf8.size(), L'\0');
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), text.data(),
-                                           int(text.size()));
-    text.resize(std::size_t(std::max(length, 0)));
-    return text;
-}
-
-std::string utf8(const wchar_t* text, int length) {
-    std::string bytes(std::size_t(length) * 3, '\0');
-    const int written = WideCharToMultiByte(CP_UTF8, 0, text, length, bytes.data(),
-                                            int(bytes.size()), nullptr, nullptr);
-    bytes.resize(std::size_t(std::max(written, 0)));
-    return bytes;
 }
 
 // Whether a text is a number does not depend on how many digits each run of digits has, so this
@@ -70,7 +56,7 @@ WindowsNumberFormat::WindowsNumberFormat(unsigned long locale)
       negativeSign_(localeText(locale, LOCALE_SNEGATIVESIGN)) {}
 
 std::optional<TypedNumber> WindowsNumberFormat::read(const std::string& text) const {
-    const std::wstring typed = wide(text);
+    const std::wstring typed = win32::wide(text);
     // What the system would also take but the program does not: group separators, currency
     // signs, parentheses, hexadecimal, and anything else that is not part of a plain number.
     const auto plain = [this](wchar_t ch) {
@@ -133,7 +119,7 @@ std::string WindowsNumberFormat::write(double value) const {
     if (VarBstrFromR8(value == 0 ? 0.0 : value, locale_, 0, &text) != S_OK) {
         return {};
     }
-    std::string written = utf8(text, int(SysStringLen(text)));
+    std::string written = win32::utf8(std::wstring_view(text, SysStringLen(text)));
     SysFreeString(text);
     return written;
 }
