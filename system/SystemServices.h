@@ -11,8 +11,8 @@ class FileTest {
 public:
     virtual ~FileTest() = default;
     // True for an ordinary file: not a folder; on Windows not hidden and not a system file.
-    // Elsewhere any regular file counts (names starting with a dot included); a link counts as
-    // what it points to. Paths are 8-bit text in the system's code page.
+    // Elsewhere nothing counts: there is no system-information program to find. Paths are 8-bit
+    // text in the system's code page.
     virtual bool isOrdinaryFile(const std::string& path) = 0;
 };
 

@@ -84,6 +84,10 @@ private slots:
         box("Text1")->setText(QString(32764, u'0'));
         QTest::keyClick(box("Text1"), Qt::Key_V, Qt::ControlModifier);
         QVERIFY(box("Text1")->text().endsWith(QStringLiteral("00.5")));
+        QApplication::clipboard()->setText(QStringLiteral("\n7")); // an empty first line
+        QTest::keyClick(box("Text3"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box("Text3")->text(), QString());
+        QApplication::clipboard()->setText(QStringLiteral("0.5\r\n4"));
         for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
             QTest::keyClick(box("Text1"), key);
         }
