@@ -54,18 +54,16 @@ HWND hiddenOwner() {
     return owner;
 }
 
+// Once per program: later calls fail, harmlessly, as the class exists.
 void registerWindowClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW windowType{};
-        windowType.cbSize = sizeof windowType;
-        windowType.lpfnWndProc = DefWindowProcW;
-        windowType.hInstance = GetModuleHandleW(nullptr);
-        windowType.hIcon = LoadIconW(windowType.hInstance, MAKEINTRESOURCEW(BRINTAMO_ICON));
-        windowType.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-        windowType.lpszClassName = windowClass;
-        return RegisterClassExW(&windowType) != 0;
-    }();
-    (void)registered;
+    WNDCLASSEXW windowType{};
+    windowType.cbSize = sizeof windowType;
+    windowType.lpfnWndProc = DefWindowProcW;
+    windowType.hInstance = GetModuleHandleW(nullptr);
+    windowType.hIcon = LoadIconW(windowType.hInstance, MAKEINTRESOURCEW(BRINTAMO_ICON));
+    windowType.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowType.lpszClassName = windowClass;
+    RegisterClassExW(&windowType);
 }
 
 } // namespace
@@ -104,8 +102,8 @@ Form::~Form() {
     for (const HFONT font : fonts_) {
         DeleteObject(font);
     }
-    for (const HGDIOBJ picture : pictures_) {
-        DeleteObject(picture);
+    for (const auto& [picture, icon] : pictures_) {
+        icon ? void(DestroyIcon(static_cast<HICON>(picture))) : void(DeleteObject(picture));
     }
     for (const auto& [control, brush] : backgrounds_) {
         DeleteObject(brush);
@@ -196,7 +194,7 @@ void Form::createControls() {
         SendMessageW(control, WM_SETFONT, WPARAM(font), FALSE);
         if (row->kind == forms::ControlKind::PictureBox) {
             const HANDLE picture = loadPicture(row->picture, dpi_);
-            pictures_.push_back(picture);
+            pictures_.emplace_back(picture, (style & SS_ICON) == SS_ICON);
             SendMessageW(control, STM_SETIMAGE,
                          (style & SS_ICON) == SS_ICON ? IMAGE_ICON : IMAGE_BITMAP, LPARAM(picture));
             // The control took the picture's size; the box keeps its own.

@@ -54,7 +54,7 @@ private:
     std::map<int, std::string> commandNames_; // by control or menu identifier
     std::map<std::string, std::function<void()>, std::less<>> commands_;
     std::vector<HFONT> fonts_;
-    std::vector<HGDIOBJ> pictures_;
+    std::vector<std::pair<HANDLE, bool>> pictures_; // and whether it is an icon
     std::map<HWND, HBRUSH> backgrounds_;
     HBRUSH windowBrush_ = nullptr;
     POINT textCursor_{0, 0}; // twips
