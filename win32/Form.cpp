@@ -212,6 +212,11 @@ void Form::createControls() {
     }
 }
 
+const forms::ControlRow* Form::rowOf(HWND control) const {
+    const auto index = std::size_t(GetDlgCtrlID(control) - firstControlId);
+    return index < table_.controls.size() ? &table_.controls[index] : nullptr;
+}
+
 HWND Form::control(const char* name) const {
     const auto found = controls_.find(name);
     return found == controls_.end() ? nullptr : found->second;
@@ -336,9 +341,7 @@ void Form::paintLines(HDC dc) const {
 // The graphical button style: the face in its colour, a raised edge that sinks while pressed,
 // the caption in bold, a dotted rectangle while it has the focus.
 void Form::drawButton(const DRAWITEMSTRUCT& item) const {
-    const auto row = std::ranges::find_if(table_.controls, [&](const forms::ControlRow& control) {
-        return this->control(control.name) == item.hwndItem;
-    });
+    const forms::ControlRow* row = rowOf(item.hwndItem);
     RECT face = item.rcItem;
     const HBRUSH brush = CreateSolidBrush(resolve(row->background, COLOR_BTNFACE));
     FillRect(item.hDC, &face, brush);
@@ -360,10 +363,8 @@ void Form::drawButton(const DRAWITEMSTRUCT& item) const {
 }
 
 LRESULT Form::colourControl(HDC dc, HWND control) {
-    const auto row = std::ranges::find_if(table_.controls, [&](const forms::ControlRow& entry) {
-        return this->control(entry.name) == control;
-    });
-    if (row == table_.controls.end()) {
+    const forms::ControlRow* row = rowOf(control);
+    if (row == nullptr) {
         return DefWindowProcW(window_, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(control));
     }
     const bool box = row->kind == forms::ControlKind::TextBox;

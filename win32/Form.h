@@ -46,6 +46,7 @@ private:
     void drawButton(const DRAWITEMSTRUCT& item) const;
     LRESULT colourControl(HDC dc, HWND control);
     int pixels(int twips) const;
+    const forms::ControlRow* rowOf(HWND control) const; // from its identifier
 
     const forms::WindowTable& table_;
     HWND window_ = nullptr;
