@@ -3,6 +3,7 @@
 // use. Window classes derive from it and say what their buttons and menu items do; geometry,
 // fonts and colours stay in the table.
 
+#include "FormBuilder.h"
 #include "WindowTable.h"
 #include "WindowView.h"
 
@@ -10,8 +11,8 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace win32 {
 
@@ -24,6 +25,7 @@ public:
 
     HWND window() const { return window_; }
     HWND control(const char* name) const;
+    UINT dpi() const { return dpi_; }
     // What a click on a button, or a choice of a menu item, does.
     void onCommand(const char* name, std::function<void()> action);
     void show();
@@ -40,24 +42,23 @@ public:
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void createControls();
-    void createMenus();
-    void paintLines(HDC dc) const;
-    void drawButton(const DRAWITEMSTRUCT& item) const;
+    void command(WPARAM wParam);
+    void activate(WPARAM wParam);
+    void changeDpi(UINT dpi, const RECT& suggested);
     LRESULT colourControl(HDC dc, HWND control);
-    int pixels(int twips) const;
     const forms::ControlRow* rowOf(HWND control) const; // from its identifier
+
+    static inline int liveWindows_ = 0;
 
     const forms::WindowTable& table_;
     HWND window_ = nullptr;
-    UINT dpi_ = 96;
-    std::map<std::string, HWND, std::less<>> controls_;
+    UINT dpi_;
+    std::unique_ptr<FontSet> fonts_;
     std::map<int, std::string> commandNames_; // by control or menu identifier
     std::map<std::string, std::function<void()>, std::less<>> commands_;
-    std::vector<HFONT> fonts_;
-    std::vector<std::pair<HANDLE, bool>> pictures_; // and whether it is an icon
     std::map<HWND, HBRUSH> backgrounds_;
     HBRUSH windowBrush_ = nullptr;
+    HWND focus_ = nullptr;   // the control that has the focus while the window is active
     POINT textCursor_{0, 0}; // twips
 };
 

@@ -1,5 +1,6 @@
 #include "WindowsNumberFormat.h"
 
+#include "LateBinding.h"
 #include "Utf16.h"
 
 #include <windows.h>
@@ -11,6 +12,11 @@
 #include <string>
 
 namespace {
+
+// oleaut32 is loaded on the first number read or written, not while the program starts.
+template <typename Function> Function* oleAutomation(const char* name) {
+    return win32::lateBound<Function>(L"oleaut32.dll", name);
+}
 
 std::wstring localeText(LCID locale, LCTYPE what) {
     wchar_t text[16] = {};
@@ -69,7 +75,8 @@ std::optional<TypedNumber> WindowsNumberFormat::read(const std::string& text) co
     }
     double value = 0;
     std::wstring shape = shapeOf(typed);
-    if (VarR8FromStr(shape.data(), locale_, 0, &value) != S_OK) {
+    static const auto toDouble = oleAutomation<decltype(VarR8FromStr)>("VarR8FromStr");
+    if (toDouble == nullptr || toDouble(shape.data(), locale_, 0, &value) != S_OK) {
         return std::nullopt;
     }
     TypedNumber number{};
@@ -115,11 +122,15 @@ std::optional<TypedNumber> WindowsNumberFormat::read(const std::string& text) co
 }
 
 std::string WindowsNumberFormat::write(double value) const {
+    static const auto toText = oleAutomation<decltype(VarBstrFromR8)>("VarBstrFromR8");
+    static const auto length = oleAutomation<decltype(SysStringLen)>("SysStringLen");
+    static const auto release = oleAutomation<decltype(SysFreeString)>("SysFreeString");
     BSTR text = nullptr;
-    if (VarBstrFromR8(value == 0 ? 0.0 : value, locale_, 0, &text) != S_OK) {
+    if (toText == nullptr || length == nullptr || release == nullptr ||
+        toText(value == 0 ? 0.0 : value, locale_, 0, &text) != S_OK) {
         return {};
     }
-    std::string written = win32::utf8(std::wstring_view(text, SysStringLen(text)));
-    SysFreeString(text);
+    std::string written = win32::utf8(std::wstring_view(text, length(text)));
+    release(text);
     return written;
 }

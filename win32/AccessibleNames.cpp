@@ -1,0 +1,206 @@
+#include "AccessibleNames.h"
+
+#include "LateBinding.h"
+#include "Utf16.h"
+
+#include <oleacc.h>
+
+#include <string>
+
+namespace win32 {
+
+namespace {
+
+constexpr wchar_t annotationProperty[] = L"BrintamoAccessible";
+
+struct Annotation {
+    WNDPROC original;
+    std::wstring name;
+    std::wstring description;
+};
+
+// A text the caller frees, as BSTRs are; null when there is no memory for it.
+BSTR newBstr(const std::wstring& text) {
+    static const auto allocate =
+        lateBound<decltype(SysAllocString)>(L"oleaut32.dll", "SysAllocString");
+    return allocate != nullptr ? allocate(text.c_str()) : nullptr;
+}
+
+bool isSelf(const VARIANT& child) {
+    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+// The standard accessible object with the table's name and description for the control itself;
+// its children, if any, keep theirs.
+class NamedAccessible final : public IAccessible {
+public:
+    NamedAccessible(IAccessible* standard, const Annotation& annotation)
+        : standard_(standard), name_(annotation.name), description_(annotation.description) {}
+    NamedAccessible(const NamedAccessible&) = delete;
+    NamedAccessible& operator=(const NamedAccessible&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        if (object == nullptr) {
+            return E_POINTER;
+        }
+        if (IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDispatch) ||
+            IsEqualIID(id, __uuidof(IAccessible))) {
+            *object = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        return standard_->QueryInterface(id, object); // the window it belongs to, say
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) {
+            standard_->Release();
+            delete this;
+        }
+        return left;
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        return isSelf(child) ? answer(name_, name) : standard_->get_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+        return isSelf(child) ? answer(description_, description)
+                             : standard_->get_accDescription(child, description);
+    }
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        return standard_->GetTypeInfoCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
+        return standard_->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override {
+        return standard_->GetIDsOfNames(id, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags,
+                                     DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* argument) override {
+        return standard_->Invoke(member, id, locale, flags, parameters, result, exception,
+                                 argument);
+    }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        return standard_->get_accParent(parent);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        return standard_->get_accChildCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+        return standard_->get_accChild(child, object);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        return standard_->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        return standard_->get_accRole(child, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        return standard_->get_accState(child, state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+        return standard_->get_accHelp(child, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
+        return standard_->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+        return standard_->get_accKeyboardShortcut(child, shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
+        return standard_->get_accFocus(child);
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+        return standard_->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return standard_->get_accDefaultAction(child, action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG how, VARIANT child) override {
+        return standard_->accSelect(how, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                          VARIANT child) override {
+        return standard_->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
+        return standard_->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG left, LONG top, VARIANT* child) override {
+        return standard_->accHitTest(left, top, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return standard_->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+        return standard_->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+        return standard_->put_accValue(child, value);
+    }
+
+private:
+    ~NamedAccessible() = default;
+
+    static HRESULT answer(const std::wstring& text, BSTR* out) {
+        if (out == nullptr) {
+            return E_POINTER;
+        }
+        *out = text.empty() ? nullptr : newBstr(text);
+        return text.empty() ? S_FALSE : *out != nullptr ? S_OK : E_OUTOFMEMORY;
+    }
+
+    IAccessible* standard_;
+    std::wstring name_;
+    std::wstring description_;
+    ULONG references_ = 1;
+};
+
+LRESULT accessibleObject(HWND control, WPARAM flags, const Annotation& annotation) {
+    static const auto createStandard = lateBound<decltype(CreateStdAccessibleObject)>(
+        L"oleacc.dll", "CreateStdAccessibleObject");
+    static const auto toResult =
+        lateBound<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+    IAccessible* standard = nullptr;
+    if (createStandard == nullptr || toResult == nullptr ||
+        createStandard(control, OBJID_CLIENT, __uuidof(IAccessible),
+                       reinterpret_cast<void**>(&standard)) != S_OK) {
+        return 0;
+    }
+    auto* named = new NamedAccessible(standard, annotation);
+    const LRESULT result = toResult(__uuidof(IAccessible), flags, named);
+    named->Release();
+    return result;
+}
+
+LRESULT CALLBACK annotatedProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto* annotation = static_cast<Annotation*>(GetPropW(control, annotationProperty));
+    const WNDPROC original = annotation->original;
+    if (message == WM_GETOBJECT && LONG(lParam) == OBJID_CLIENT) {
+        if (const LRESULT result = accessibleObject(control, wParam, *annotation); result != 0) {
+            return result;
+        }
+    } else if (message == WM_NCDESTROY) {
+        RemovePropW(control, annotationProperty);
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        delete annotation;
+    }
+    return CallWindowProcW(original, control, message, wParam, lParam);
+}
+
+} // namespace
+
+void annotate(HWND control, const forms::AccessibleRow& row) {
+    auto* annotation = new Annotation{
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC)), wide(row.name),
+        wide(row.description)};
+    SetPropW(control, annotationProperty, annotation);
+    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&annotatedProcedure));
+}
+
+} // namespace win32

@@ -1,0 +1,118 @@
+#include "FormBuilder.h"
+
+#include "AccessibleNames.h"
+#include "PictureBox.h"
+#include "Utf16.h"
+
+#include <algorithm>
+
+namespace win32 {
+
+namespace {
+
+struct ControlType {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+ControlType typeOf(forms::ControlKind kind) {
+    switch (kind) {
+    case forms::ControlKind::TextBox:
+        return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case forms::ControlKind::CommandButton:
+        return {L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 0};
+    case forms::ControlKind::PictureBox:
+        return {pictureBox::className, WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case forms::ControlKind::Label:
+        break;
+    }
+    return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+}
+
+} // namespace
+
+int toPixels(int twips, UINT dpi) {
+    return MulDiv(twips, int(dpi), 1440);
+}
+
+HFONT createFont(forms::FontSpec font, UINT dpi) {
+    return CreateFontW(-MulDiv(int(font.points * 100), int(dpi), 7200), 0, 0, 0,
+                       font.bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                       DEFAULT_QUALITY, 0, L"MS Sans Serif");
+}
+
+HMENU buildMenuBar(std::span<const forms::MenuRow> menus, std::map<int, std::string>& names) {
+    const HMENU bar = CreateMenu();
+    int id = firstMenuId;
+    for (const forms::MenuRow& menu : menus) {
+        if (menu.items.empty()) {
+            AppendMenuW(bar, MF_STRING, UINT_PTR(id), wide(menu.caption).c_str());
+            names[id++] = menu.name;
+            continue;
+        }
+        const HMENU dropDown = CreatePopupMenu();
+        for (const forms::MenuItemRow& item : menu.items) {
+            AppendMenuW(dropDown, MF_STRING, UINT_PTR(id), wide(item.caption).c_str());
+            names[id++] = item.name;
+        }
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(dropDown),
+                    wide(menu.caption).c_str());
+    }
+    return bar;
+}
+
+std::vector<HWND> buildControls(HWND window, const forms::WindowTable& table) {
+    pictureBox::registerClass();
+    std::vector<const forms::ControlRow*> rows;
+    for (const forms::ControlRow& row : table.controls) {
+        rows.push_back(&row);
+    }
+    std::ranges::stable_sort(rows, {}, &forms::ControlRow::tabIndex);
+    std::vector<HWND> controls;
+    for (const forms::ControlRow* row : rows) {
+        const ControlType type = typeOf(row->kind);
+        const int id = firstControlId + int(row - table.controls.data());
+        const HWND control = CreateWindowExW(
+            type.extendedStyle, type.windowClass, wide(row->text).c_str(),
+            WS_CHILD | WS_VISIBLE | type.style, 0, 0, 0, 0, window,
+            reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
+        controls.push_back(control);
+    }
+    for (const forms::AccessibleRow& row : table.accessible) {
+        const auto named = std::ranges::find_if(table.controls, [&](const forms::ControlRow& c) {
+            return std::string_view(c.name) == row.control;
+        });
+        annotate(GetDlgItem(window, firstControlId + int(named - table.controls.begin())), row);
+    }
+    return controls;
+}
+
+FontSet::~FontSet() {
+    for (const auto& [spec, font] : fonts_) {
+        DeleteObject(font);
+    }
+}
+
+HFONT FontSet::font(forms::FontSpec spec) {
+    const auto made = std::ranges::find(fonts_, spec, &std::pair<forms::FontSpec, HFONT>::first);
+    if (made != fonts_.end()) {
+        return made->second;
+    }
+    return fonts_.emplace_back(spec, createFont(spec, dpi_)).second;
+}
+
+void placeControls(HWND window, const forms::WindowTable& table, FontSet& fonts, UINT dpi) {
+    int id = firstControlId;
+    for (const forms::ControlRow& row : table.controls) {
+        const HWND control = GetDlgItem(window, id++);
+        MoveWindow(control, toPixels(row.left, dpi), toPixels(row.top, dpi),
+                   toPixels(row.width, dpi), toPixels(row.height, dpi), TRUE);
+        SendMessageW(control, WM_SETFONT, WPARAM(fonts.font(row.font)), TRUE);
+        if (row.kind == forms::ControlKind::PictureBox) {
+            pictureBox::showPicture(control, row.picture, dpi);
+        }
+    }
+}
+
+} // namespace win32

@@ -1,0 +1,88 @@
+#include "FormSurface.h"
+
+#include "FormBuilder.h"
+#include "Utf16.h"
+
+namespace win32 {
+
+namespace {
+
+// Windows draws a raster font that has no bold face in bold by striking each glyph twice, one
+// pixel apart; Wine leaves it regular. Where the font the system chose is not as bold as asked,
+// this does what Windows does.
+void drawCaption(HDC dc, const std::wstring& text, RECT box) {
+    DrawTextW(dc, text.c_str(), int(text.size()), &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    TEXTMETRICW chosen{};
+    LOGFONTW asked{};
+    GetTextMetricsW(dc, &chosen);
+    GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof asked, &asked);
+    if (asked.lfWeight >= FW_BOLD && chosen.tmWeight < FW_BOLD) {
+        OffsetRect(&box, 1, 0);
+        DrawTextW(dc, text.c_str(), int(text.size()), &box,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+}
+
+} // namespace
+
+COLORREF resolve(const forms::Colour& colour, int fallback) {
+    switch (colour.source) {
+    case forms::Colour::Source::Rgb:
+        return RGB(colour.rgb >> 16 & 0xff, colour.rgb >> 8 & 0xff, colour.rgb & 0xff);
+    case forms::Colour::Source::System:
+        return GetSysColor(static_cast<int>(colour.system));
+    case forms::Colour::Source::NotSet:
+        break;
+    }
+    return GetSysColor(fallback);
+}
+
+void drawLines(HDC dc, const forms::WindowTable& table, UINT dpi) {
+    for (const forms::LineRow& line : table.lines) {
+        const HPEN pen = CreatePen(PS_SOLID, MulDiv(line.widthPixels, int(dpi), 96),
+                                   resolve(line.colour, COLOR_BTNTEXT));
+        const HGDIOBJ previous = SelectObject(dc, pen);
+        MoveToEx(dc, toPixels(line.x1, dpi), toPixels(line.y1, dpi), nullptr);
+        LineTo(dc, toPixels(line.x2, dpi), toPixels(line.y2, dpi));
+        SelectObject(dc, previous);
+        DeleteObject(pen);
+    }
+}
+
+void drawButton(const DRAWITEMSTRUCT& item, const forms::ControlRow& row) {
+    RECT face = item.rcItem;
+    const HBRUSH brush = CreateSolidBrush(resolve(row.background, COLOR_BTNFACE));
+    FillRect(item.hDC, &face, brush);
+    DeleteObject(brush);
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    RECT caption = face;
+    OffsetRect(&caption, pressed ? 1 : 0, pressed ? 1 : 0);
+    const HGDIOBJ previous = SelectObject(
+        item.hDC, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, resolve(row.foreground, COLOR_BTNTEXT));
+    drawCaption(item.hDC, wide(row.text), caption);
+    SelectObject(item.hDC, previous);
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        RECT focus = face;
+        InflateRect(&focus, -4, -4);
+        DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+int printText(HWND window, POINT topLeft, const std::string& text, HFONT font) {
+    const HDC dc = GetDC(window);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    const std::wstring line = wide(text);
+    TextOutW(dc, topLeft.x, topLeft.y, line.c_str(), int(line.size()));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return metrics.tmHeight;
+}
+
+} // namespace win32

@@ -1,0 +1,26 @@
+#pragma once
+// Drawing on a window's surface: its lines, its owner-drawn buttons in the graphical style, and a
+// printed line, drawn once with a transparent background and never again.
+
+#include "WindowTable.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace win32 {
+
+COLORREF resolve(const forms::Colour& colour, int fallback);
+
+// As Windows draws a line: from its first point up to, not including, its last.
+void drawLines(HDC dc, const forms::WindowTable& table, UINT dpi);
+
+// The face in its colour, a raised edge that sinks while pressed, the caption in the control's
+// bold font, a dotted rectangle while it has the focus.
+void drawButton(const DRAWITEMSTRUCT& item, const forms::ControlRow& row);
+
+// Draws `text` with its line box's top-left corner at `topLeft` (pixels), glyphs only, in
+// `font` and the button-text colour; returns the font's line height in pixels.
+int printText(HWND window, POINT topLeft, const std::string& text, HFONT font);
+
+} // namespace win32
