@@ -43,13 +43,17 @@ public:
         if (object == nullptr) {
             return E_POINTER;
         }
-        if (IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDispatch) ||
+        if (IsEqualIID(id, __uuidof(IUnknown)) || IsEqualIID(id, __uuidof(IDispatch)) ||
             IsEqualIID(id, __uuidof(IAccessible))) {
             *object = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
         }
-        return standard_->QueryInterface(id, object); // the window it belongs to, say
+        if (IsEqualIID(id, __uuidof(IOleWindow))) { // the window it belongs to
+            return standard_->QueryInterface(id, object);
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
     ULONG STDMETHODCALLTYPE Release() override {
@@ -162,8 +166,8 @@ private:
 };
 
 LRESULT accessibleObject(HWND control, WPARAM flags, const Annotation& annotation) {
-    static const auto createStandard = lateBound<decltype(CreateStdAccessibleObject)>(
-        L"oleacc.dll", "CreateStdAccessibleObject");
+    static const auto createStandard =
+        lateBound<decltype(CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
     static const auto toResult =
         lateBound<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
     IAccessible* standard = nullptr;
@@ -196,9 +200,9 @@ LRESULT CALLBACK annotatedProcedure(HWND control, UINT message, WPARAM wParam, L
 } // namespace
 
 void annotate(HWND control, const forms::AccessibleRow& row) {
-    auto* annotation = new Annotation{
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC)), wide(row.name),
-        wide(row.description)};
+    auto* annotation =
+        new Annotation{reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC)),
+                       wide(row.name), wide(row.description)};
     SetPropW(control, annotationProperty, annotation);
     SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&annotatedProcedure));
 }

@@ -5,26 +5,6 @@
 
 namespace win32 {
 
-namespace {
-
-// Windows draws a raster font that has no bold face in bold by striking each glyph twice, one
-// pixel apart; Wine leaves it regular. Where the font the system chose is not as bold as asked,
-// this does what Windows does.
-void drawCaption(HDC dc, const std::wstring& text, RECT box) {
-    DrawTextW(dc, text.c_str(), int(text.size()), &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    TEXTMETRICW chosen{};
-    LOGFONTW asked{};
-    GetTextMetricsW(dc, &chosen);
-    GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof asked, &asked);
-    if (asked.lfWeight >= FW_BOLD && chosen.tmWeight < FW_BOLD) {
-        OffsetRect(&box, 1, 0);
-        DrawTextW(dc, text.c_str(), int(text.size()), &box,
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    }
-}
-
-} // namespace
-
 COLORREF resolve(const forms::Colour& colour, int fallback) {
     switch (colour.source) {
     case forms::Colour::Source::Rgb:
@@ -62,7 +42,9 @@ void drawButton(const DRAWITEMSTRUCT& item, const forms::ControlRow& row) {
         item.hDC, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, resolve(row.foreground, COLOR_BTNTEXT));
-    drawCaption(item.hDC, wide(row.text), caption);
+    const std::wstring text = wide(row.text);
+    DrawTextW(item.hDC, text.c_str(), int(text.size()), &caption,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SelectObject(item.hDC, previous);
     if ((item.itemState & ODS_FOCUS) != 0) {
         RECT focus = face;

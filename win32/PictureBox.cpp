@@ -33,8 +33,8 @@ SIZE naturalSize(int resource, bool icon) {
     if (icon) {
         return {32, 32};
     }
-    const HANDLE natural = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
-                                      IMAGE_BITMAP, 0, 0, 0);
+    const HANDLE natural =
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0, 0);
     BITMAP bitmap{};
     GetObjectW(natural, sizeof bitmap, &bitmap);
     DeleteObject(natural);
@@ -107,9 +107,9 @@ void showPicture(HWND box, const char* name, UINT dpi) {
     const int resource = picture->icon ? BRINTAMO_ABOUT_ICON : BRINTAMO_HELP_PICTURE;
     const SIZE natural = naturalSize(resource, picture->icon);
     picture->size = {MulDiv(natural.cx, int(dpi), 96), MulDiv(natural.cy, int(dpi), 96)};
-    picture->image =
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
-                   picture->icon ? IMAGE_ICON : IMAGE_BITMAP, picture->size.cx, picture->size.cy, 0);
+    picture->image = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
+                                picture->icon ? IMAGE_ICON : IMAGE_BITMAP, picture->size.cx,
+                                picture->size.cy, 0);
     delete pictureOf(box);
     SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picture.release()));
     InvalidateRect(box, nullptr, TRUE);
