@@ -152,6 +152,80 @@ int inkAtTopLeft(HWND window) {
     return ink;
 }
 
+// What a user's keys do, sent as the keyboard sends them, to whichever control has the focus.
+void pressKey(WORD key) {
+    INPUT strokes[2]{};
+    strokes[0].type = INPUT_KEYBOARD;
+    strokes[0].ki.wVk = key;
+    strokes[1] = strokes[0];
+    strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, strokes, sizeof(INPUT));
+}
+
+HWND focusIn(HWND window) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    return thread.hwndFocus;
+}
+
+// The pixels of the `line`th printed line at the left of the window's client area.
+std::vector<COLORREF> printedLine(HWND window, int line) {
+    const HDC screen = GetDC(nullptr);
+    const HFONT font = CreateFontW(-MulDiv(825, GetDeviceCaps(screen, LOGPIXELSY), 7200), 0, 0, 0,
+                                   FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0,
+                                   L"MS Sans Serif");
+    const HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    DeleteObject(font);
+    POINT corner{0, 0};
+    ClientToScreen(window, &corner);
+    std::vector<COLORREF> pixels;
+    for (int y = line * metrics.tmHeight; y < (line + 1) * metrics.tmHeight; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            pixels.push_back(GetPixel(screen, corner.x + x, corner.y + y));
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// Typing goes into the a box from the start; after a message, however it was closed, the window
+// prints " 1 " and the control that had the focus has it again.
+TEST(BrintamoExe, theKeyboardFromTheStartAndAfterEachMessage) {
+    const Program program;
+    ASSERT_NE(program.main(), nullptr);
+    EXPECT_TRUE(waitFor([&] { return focusIn(program.main()) == program.box(coefficientA); }));
+    pressKey('7');
+    EXPECT_TRUE(waitFor([&] { return program.boxes() == L"7||||"; })) << "typed right after start";
+
+    for (int box = 0; box < 5; ++box) { // to CALCULATE, past the other four boxes
+        pressKey(VK_TAB);
+    }
+    ASSERT_TRUE(waitFor([&] { return focusIn(program.main()) == program.box(calculateButton); }));
+    const auto closeWith = [&](const std::function<void(HWND)>& close) {
+        pressKey(VK_SPACE);
+        const HWND box = windowTitled(L"Brintamo", L"#32770");
+        ASSERT_NE(box, nullptr);
+        close(box);
+        EXPECT_TRUE(waitFor([&] { return !IsWindow(box); }));
+        EXPECT_TRUE(waitFor(
+            [&] { return focusIn(program.main()) == program.box(calculateButton); }));
+    };
+    closeWith([](HWND) { pressKey(VK_RETURN); });
+    closeWith([](HWND) { pressKey(VK_ESCAPE); });
+    closeWith([](HWND box) { PostMessageW(box, WM_CLOSE, 0, 0); }); // its close button, Alt+F4
+    const std::vector<COLORREF> answeredOk = printedLine(program.main(), 0);
+    EXPECT_NE(std::ranges::count(answeredOk, RGB(192, 0, 0)), std::ssize(answeredOk));
+    EXPECT_EQ(printedLine(program.main(), 1), answeredOk) << "Escape answers OK too";
+    EXPECT_EQ(printedLine(program.main(), 2), answeredOk) << "so does the close button";
+
+    pressKey(VK_TAB);
+    EXPECT_TRUE(waitFor([&] { return focusIn(program.main()) == program.box(clearButton); }));
+}
+
 TEST(BrintamoExe, solvesReportsPrintsClearsAndExits) {
     const Program program;
     ASSERT_NE(program.main(), nullptr);
