@@ -14,9 +14,10 @@ Help explains the program with a worked example.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.example.com/")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_VERBATIM_VARIABLES ON) # values reach the package tools exactly as written here
 if(WIN32)
     # A 64-bit installer, with a Start-menu shortcut and an uninstaller.
-    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode\n!include FileFunc.nsh")
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
     set(CPACK_PACKAGE_INSTALL_DIRECTORY Brintamo)
     set(CPACK_NSIS_PACKAGE_NAME Brintamo)
@@ -26,6 +27,19 @@ if(WIN32)
     set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/forms/resources/brintamo.ico)
     set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/forms/resources/brintamo.ico)
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+    # The entry among installed programs shows the program's icon and its size; uninstalling
+    # leaves no key behind, the publisher's own included.
+    set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Brintamo)
+    set(CPACK_NSIS_INSTALLED_ICON_NAME brintamo.exe)
+    set(uninstall_key "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brintamo")
+    set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
+        "\${GetSize} \"$INSTDIR\" \"/S=0K\" $0 $1 $2
+  IntFmt $0 \"0x%08X\" $0
+  WriteRegDWORD SHCTX \"${uninstall_key}\" \"EstimatedSize\" \"$0\"")
+    set(vendor_key "Software\\${CPACK_PACKAGE_VENDOR}")
+    set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+        "DeleteRegKey SHCTX \"${vendor_key}\\Brintamo\"
+  DeleteRegKey /ifempty SHCTX \"${vendor_key}\"")
     set(CPACK_PACKAGE_FILE_NAME brintamo-${PROJECT_VERSION}-setup)
     include(CPack)
     return()

@@ -26,6 +26,21 @@ for file in "$programs/brintamo.exe" "$programs/Uninstall.exe" "$programs/LICENS
 done
 echo "installed: the program, its licence, the uninstaller and the Start-menu shortcut"
 
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brintamo'
+vendor_key='HKLM\Software\The Brintamo developers'
+entry=$(wine reg query "$uninstall_key" 2>/dev/null | tr -d '\r')
+for value in 'DisplayIcon +REG_SZ +C:\\Program Files\\Brintamo\\brintamo.exe$' \
+    'DisplayVersion +REG_SZ +1\.0\.0$' 'Publisher +REG_SZ +The Brintamo developers$' \
+    'EstimatedSize +REG_DWORD +0x[0-9a-f]*[1-9a-f][0-9a-f]*$'; do
+    grep -Eq "^ +$value" <<<"$entry" || {
+        echo "*** the entry among installed programs lacks: $value" >&2
+        echo "$entry" >&2
+        exit 1
+    }
+done
+echo "the entry among installed programs:" $(grep -E 'DisplayIcon|DisplayVersion|Publisher|EstimatedSize' <<<"$entry" | tr -s ' ')
+wine reg query "$vendor_key" >/dev/null 2>&1 || { echo "*** no key $vendor_key after installing" >&2; exit 1; }
+
 BRINTAMO_WINE_DISPLAY=1 "$root/scripts/with-xvfb.sh" sh -c '
     "$1" "$2" & started=$!
     timeout 60 xdotool search --sync --onlyvisible --name "^Brintamo\$" >/dev/null; shown=$?
@@ -40,4 +55,10 @@ if [ -e "$programs" ] || [ -e "$menu" ]; then
     find "$programs" "$menu" >&2 2>/dev/null || true
     exit 1
 fi
-echo "uninstalled: nothing left behind"
+for key in "$uninstall_key" "$vendor_key"; do
+    if wine reg query "$key" >/dev/null 2>&1; then
+        echo "*** left behind in the registry after uninstalling: $key" >&2
+        exit 1
+    fi
+done
+echo "uninstalled: nothing left behind, on disk or in the registry"
