@@ -1,27 +1,39 @@
 #!/usr/bin/env bash
 # Start-up time of the Windows program under Wine to its visible window, and its resident memory
-# one second later, on Xvfb, after one run that warms Wine up; the Windows build's file sizes
-# beside. Needs the windows preset's build.   bench/wine-startup.sh [RUNS]
+# one second later, next to a bare Win32 window with the same controls (bare_window), started in
+# turn under one Xvfb and one Wine server after a run of each that warms Wine up; the medians and
+# the median of the paired ratios, and the Windows build's file sizes beside. Needs the windows
+# and release presets.
+#   bench/wine-startup.sh [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-9}
 root=$PWD
 cmake --build --preset release -j"$(nproc)" --target startup_probe >/dev/null
-cmake --build --preset windows -j"$(nproc)" --target brintamo >/dev/null
+cmake --build --preset windows -j"$(nproc)" --target brintamo bare_window >/dev/null
 work=build/windows/startup
 mkdir -p "$work" && cd "$work"
 export WINEPREFIX=$PWD/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
+probe=$root/build/release/bench/startup_probe
+# One Wine server and its services for all runs, so that each start measures the program.
 "$root/scripts/with-xvfb.sh" --screen 1024x768x24 bash -c "
+    /usr/lib/wine/wineserver -p
     for run in \$(seq $((runs + 1))); do
-        $root/build/release/bench/startup_probe Brintamo 1 /usr/lib/wine/wine64 \
-            $root/build/windows/win32/brintamo.exe
-        /usr/lib/wine/wineserver -k 2>/dev/null || true
-    done" | tail -n "$runs" | /usr/bin/python3 -c '
+        $probe Brintamo 1 /usr/lib/wine/wine64 $root/build/windows/win32/brintamo.exe
+        $probe Floor 1 /usr/lib/wine/wine64 $root/build/windows/bench/bare_window.exe
+    done
+    /usr/lib/wine/wineserver -k" | tail -n $((2 * runs)) | /usr/bin/python3 -c '
 import statistics, sys
-runs = [(float(w[3]), float(w[6])) for w in (line.split() for line in sys.stdin)]
-print(f"Brintamo for Windows under Wine: visible after {statistics.median(r[0] for r in runs):.0f} ms, "
-      f"resident {statistics.median(r[1] for r in runs):.1f} MB (median of {len(runs)})")'
+runs = {"Floor": [], "Brintamo": []}
+for line in sys.stdin:
+    words = line.split()
+    runs[words[0]].append((float(words[3]), float(words[6])))
+for name, measured in runs.items():
+    print(f"{name:9} under Wine: visible after {statistics.median(m[0] for m in measured):6.1f} ms, "
+          f"resident {statistics.median(m[1] for m in measured):5.1f} MB")
+pairs = list(zip(runs["Brintamo"], runs["Floor"]))
+print(f"paired, median of {len(pairs)}: time x{statistics.median(b[0] / f[0] for b, f in pairs):.2f}")'
 cd "$root/build/windows"
 rm -f brintamo-*-setup.exe && cpack -G NSIS >/dev/null
 echo "brintamo.exe as installed: $(($(stat -c %s _CPack_Packages/win64/NSIS/*/brintamo.exe) / 1024)) KiB;" \

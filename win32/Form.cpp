@@ -97,12 +97,8 @@ const forms::ControlRow* Form::rowOf(HWND control) const {
 }
 
 HWND Form::control(const char* name) const {
-    const auto found = std::ranges::find_if(table_.controls, [&](const forms::ControlRow& row) {
-        return std::string_view(row.name) == name;
-    });
-    return found == table_.controls.end()
-               ? nullptr
-               : GetDlgItem(window_, firstControlId + int(found - table_.controls.begin()));
+    const int id = controlId(table_, name);
+    return id != 0 ? GetDlgItem(window_, id) : nullptr;
 }
 
 void Form::onCommand(const char* name, std::function<void()> action) {

@@ -32,6 +32,14 @@ ControlType typeOf(forms::ControlKind kind) {
 
 } // namespace
 
+int controlId(const forms::WindowTable& table, std::string_view name) {
+    const auto found = std::ranges::find(table.controls, name, [](const forms::ControlRow& row) {
+        return std::string_view(row.name);
+    });
+    return found == table.controls.end() ? 0
+                                         : firstControlId + int(found - table.controls.begin());
+}
+
 int toPixels(int twips, UINT dpi) {
     return MulDiv(twips, int(dpi), 1440);
 }
@@ -80,10 +88,7 @@ std::vector<HWND> buildControls(HWND window, const forms::WindowTable& table) {
         controls.push_back(control);
     }
     for (const forms::AccessibleRow& row : table.accessible) {
-        const auto named = std::ranges::find_if(table.controls, [&](const forms::ControlRow& c) {
-            return std::string_view(c.name) == row.control;
-        });
-        annotate(GetDlgItem(window, firstControlId + int(named - table.controls.begin())), row);
+        annotate(GetDlgItem(window, controlId(table, row.control)), row);
     }
     return controls;
 }

@@ -9,6 +9,7 @@
 #include <map>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace win32 {
@@ -17,6 +18,9 @@ namespace win32 {
 // in menu order.
 inline constexpr int firstControlId = 100;
 inline constexpr int firstMenuId = 1000;
+
+// The identifier of the control the table names `name`; 0 for a name not in the table.
+int controlId(const forms::WindowTable& table, std::string_view name);
 
 int toPixels(int twips, UINT dpi);
 

@@ -172,9 +172,9 @@ HWND focusIn(HWND window) {
 // The pixels of the `line`th printed line at the left of the window's client area.
 std::vector<COLORREF> printedLine(HWND window, int line) {
     const HDC screen = GetDC(nullptr);
-    const HFONT font = CreateFontW(-MulDiv(825, GetDeviceCaps(screen, LOGPIXELSY), 7200), 0, 0, 0,
-                                   FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0,
-                                   L"MS Sans Serif");
+    const HFONT font =
+        CreateFontW(-MulDiv(825, GetDeviceCaps(screen, LOGPIXELSY), 7200), 0, 0, 0, FW_NORMAL, 0, 0,
+                    0, DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0, L"MS Sans Serif");
     const HGDIOBJ previous = SelectObject(screen, font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(screen, &metrics);
@@ -211,8 +211,8 @@ TEST(BrintamoExe, theKeyboardFromTheStartAndAfterEachMessage) {
         ASSERT_NE(box, nullptr);
         close(box);
         EXPECT_TRUE(waitFor([&] { return !IsWindow(box); }));
-        EXPECT_TRUE(waitFor(
-            [&] { return focusIn(program.main()) == program.box(calculateButton); }));
+        EXPECT_TRUE(
+            waitFor([&] { return focusIn(program.main()) == program.box(calculateButton); }));
     };
     closeWith([](HWND) { pressKey(VK_RETURN); });
     closeWith([](HWND) { pressKey(VK_ESCAPE); });
