@@ -36,8 +36,7 @@ int controlId(const forms::WindowTable& table, std::string_view name) {
     const auto found = std::ranges::find(table.controls, name, [](const forms::ControlRow& row) {
         return std::string_view(row.name);
     });
-    return found == table.controls.end() ? 0
-                                         : firstControlId + int(found - table.controls.begin());
+    return found == table.controls.end() ? 0 : firstControlId + int(found - table.controls.begin());
 }
 
 int toPixels(int twips, UINT dpi) {
