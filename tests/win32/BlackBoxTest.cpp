@@ -269,6 +269,19 @@ TEST(BrintamoExe, helpAndAboutOnceEachAndTheProgramEndsWithTheLastWindow) {
     EXPECT_EQ(windowsTitled(L"Help"), 1);
     EXPECT_EQ(windowsTitled(L"About Brintamo"), 1);
 
+    // A message from the main window holds every window of the program until it is answered.
+    const HWND help = windowTitled(L"Help");
+    const auto enabled = [&] {
+        return std::wstring{IsWindowEnabled(program.main()) ? L'M' : L'-',
+                            IsWindowEnabled(about) ? L'A' : L'-',
+                            IsWindowEnabled(help) ? L'H' : L'-'};
+    };
+    program.press(calculateButton);
+    ASSERT_NE(windowTitled(L"Brintamo", L"#32770"), nullptr);
+    EXPECT_EQ(enabled(), L"---");
+    EXPECT_EQ(answerMessage(), L"Please enter a number into all of the boxes.");
+    EXPECT_TRUE(waitFor([&] { return enabled() == L"MAH"; })) << enabled();
+
     PostMessageW(
         GetDlgItem(about, controlId(forms::aboutBoxTable(), forms::aboutBox::systemInfoButton)),
         BM_CLICK, 0, 0);
