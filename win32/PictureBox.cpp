@@ -2,6 +2,7 @@
 
 #include "Resources.h"
 
+#include <algorithm>
 #include <memory>
 #include <string_view>
 
@@ -28,17 +29,57 @@ Picture* pictureOf(HWND box) {
     return reinterpret_cast<Picture*>(GetWindowLongPtrW(box, GWLP_USERDATA));
 }
 
-// The natural size of a compiled-in bitmap; an icon is 32 by 32.
-SIZE naturalSize(int resource, bool icon) {
-    if (icon) {
-        return {32, 32};
+// The picture at `size`, as sharp as the scaling allows: enlarged pixel by pixel to the next
+// whole factor, then, between whole factors only, reduced smoothly to its exact size.
+HBITMAP scaledBitmap(HBITMAP natural, SIZE from, SIZE size) {
+    const int whole = std::max(1, int((size.cx + from.cx - 1) / from.cx));
+    const HDC screen = GetDC(nullptr);
+    const HDC source = CreateCompatibleDC(screen);
+    const HDC target = CreateCompatibleDC(screen);
+    const HGDIOBJ sourceBefore = SelectObject(source, natural);
+    const HBITMAP enlarged = CreateCompatibleBitmap(screen, from.cx * whole, from.cy * whole);
+    const HGDIOBJ targetBefore = SelectObject(target, enlarged);
+    SetStretchBltMode(target, COLORONCOLOR);
+    StretchBlt(target, 0, 0, from.cx * whole, from.cy * whole, source, 0, 0, from.cx, from.cy,
+               SRCCOPY);
+    HBITMAP result = enlarged;
+    if (from.cx * whole != size.cx || from.cy * whole != size.cy) {
+        result = CreateCompatibleBitmap(screen, size.cx, size.cy);
+        SelectObject(source, enlarged);
+        SelectObject(target, result);
+        SetStretchBltMode(target, HALFTONE);
+        SetBrushOrgEx(target, 0, 0, nullptr);
+        StretchBlt(target, 0, 0, size.cx, size.cy, source, 0, 0, from.cx * whole, from.cy * whole,
+                   SRCCOPY);
     }
-    const HANDLE natural =
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0, 0);
+    SelectObject(source, sourceBefore);
+    SelectObject(target, targetBefore);
+    DeleteDC(source);
+    DeleteDC(target);
+    ReleaseDC(nullptr, screen);
+    if (result != enlarged) {
+        DeleteObject(enlarged);
+    }
+    return result;
+}
+
+// An icon is loaded at its size, which the system takes from its nearest image.
+HANDLE loadPicture(bool icon, UINT dpi, SIZE& size) {
+    const HINSTANCE program = GetModuleHandleW(nullptr);
+    if (icon) {
+        size = {MulDiv(32, int(dpi), 96), MulDiv(32, int(dpi), 96)};
+        return LoadImageW(program, MAKEINTRESOURCEW(BRINTAMO_ABOUT_ICON), IMAGE_ICON, size.cx,
+                          size.cy, 0);
+    }
+    const auto natural = static_cast<HBITMAP>(
+        LoadImageW(program, MAKEINTRESOURCEW(BRINTAMO_HELP_PICTURE), IMAGE_BITMAP, 0, 0, 0));
     BITMAP bitmap{};
     GetObjectW(natural, sizeof bitmap, &bitmap);
+    const SIZE from{bitmap.bmWidth, bitmap.bmHeight};
+    size = {MulDiv(from.cx, int(dpi), 96), MulDiv(from.cy, int(dpi), 96)};
+    const HBITMAP scaled = scaledBitmap(natural, from, size);
     DeleteObject(natural);
-    return {bitmap.bmWidth, bitmap.bmHeight};
+    return scaled;
 }
 
 void paint(HWND box) {
@@ -104,12 +145,7 @@ void registerClass() {
 void showPicture(HWND box, const char* name, UINT dpi) {
     auto picture = std::make_unique<Picture>();
     picture->icon = std::string_view(name).ends_with(".ico");
-    const int resource = picture->icon ? BRINTAMO_ABOUT_ICON : BRINTAMO_HELP_PICTURE;
-    const SIZE natural = naturalSize(resource, picture->icon);
-    picture->size = {MulDiv(natural.cx, int(dpi), 96), MulDiv(natural.cy, int(dpi), 96)};
-    picture->image = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
-                                picture->icon ? IMAGE_ICON : IMAGE_BITMAP, picture->size.cx,
-                                picture->size.cy, 0);
+    picture->image = loadPicture(picture->icon, dpi, picture->size);
     delete pictureOf(box);
     SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picture.release()));
     InvalidateRect(box, nullptr, TRUE);

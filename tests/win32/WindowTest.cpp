@@ -38,6 +38,15 @@ void pump() {
     }
 }
 
+void moveToDpi(HWND window, UINT dpi) {
+    RECT suggested;
+    GetWindowRect(window, &suggested);
+    suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, int(dpi), 96);
+    suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, int(dpi), 96);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    pump();
+}
+
 struct WindowCase {
     const char* name;
     const forms::WindowTable& (*table)();
@@ -140,16 +149,12 @@ int pixels(int twips, UINT dpi) {
 // Moved to a monitor at twice the scaling, every control is where its twips say and every font
 // is its points high there.
 TEST_P(EachWindow, aNewDpiRebuildsPlacesAndFonts) {
-    RECT suggested;
-    GetWindowRect(form_->window(), &suggested);
-    suggested.right = suggested.left + 2 * (suggested.right - suggested.left);
-    suggested.bottom = suggested.top + 2 * (suggested.bottom - suggested.top);
-    SendMessageW(form_->window(), WM_DPICHANGED, MAKEWPARAM(192, 192),
-                 reinterpret_cast<LPARAM>(&suggested));
-    pump();
+    RECT before;
+    GetWindowRect(form_->window(), &before);
+    moveToDpi(form_->window(), 192);
     RECT now;
     GetWindowRect(form_->window(), &now);
-    EXPECT_EQ(now.right - now.left, suggested.right - suggested.left);
+    EXPECT_EQ(now.right - now.left, 2 * (before.right - before.left)) << "the suggested place";
     for (const forms::ControlRow& row : table().controls) {
         const HWND control = form_->control(row.name);
         RECT place;
@@ -171,19 +176,18 @@ TEST_P(EachWindow, aNewDpiRebuildsPlacesAndFonts) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, EachWindow, testing::ValuesIn(windows), ByRowName());
 
-COLORREF pixelOf(HWND window, int x, int y) {
-    const HDC dc = GetDC(window);
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return colour;
-}
+class HelpPicture : public testing::TestWithParam<int> {};
 
-// The worked example unscaled from the inner top-left corner; the last inner row, which it does
-// not reach, in the button face.
-TEST(HelpPicture, drawnUnscaledFromTheInnerCornerWithTheFaceBelow) {
+// The worked example from the inner top-left corner, each pixel enlarged by the scaling and
+// nothing stretched; the row under it, which it does not reach, in the button face.
+TEST_P(HelpPicture, drawnFromTheInnerCornerWithTheFaceBelow) {
+    const int scale = GetParam();
     win32::Form help(forms::helpWindowTable());
     help.show();
     pump();
+    if (scale != 1) {
+        moveToDpi(help.window(), UINT(96 * scale));
+    }
     const HWND box = help.control("Picture1");
     const HANDLE picture = LoadImageW(
         GetModuleHandleW(nullptr), MAKEINTRESOURCEW(BRINTAMO_HELP_PICTURE), IMAGE_BITMAP, 0, 0, 0);
@@ -191,21 +195,28 @@ TEST(HelpPicture, drawnUnscaledFromTheInnerCornerWithTheFaceBelow) {
     GetObjectW(picture, sizeof size, &size);
     const HDC source = CreateCompatibleDC(nullptr);
     SelectObject(source, picture);
+    const HDC shown = GetDC(box);
     int differing = 0;
-    for (int y = 0; y < size.bmHeight; ++y) {
-        for (int x = 0; x < size.bmWidth; ++x) {
-            differing += pixelOf(box, x, y) != GetPixel(source, x, y) ? 1 : 0;
+    for (int y = 0; y < size.bmHeight * scale; ++y) {
+        for (int x = 0; x < size.bmWidth * scale; ++x) {
+            differing += GetPixel(shown, x, y) != GetPixel(source, x / scale, y / scale) ? 1 : 0;
         }
     }
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(GetPixel(shown, 0, size.bmHeight * scale), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(shown, size.bmWidth * scale - 1, size.bmHeight * scale),
+              GetSysColor(COLOR_BTNFACE));
+    ReleaseDC(box, shown);
     DeleteDC(source);
     DeleteObject(picture);
-    EXPECT_EQ(differing, 0);
-    RECT inner;
-    GetClientRect(box, &inner);
-    EXPECT_EQ(inner.bottom, size.bmHeight + 1);
-    EXPECT_EQ(pixelOf(box, 0, size.bmHeight), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(pixelOf(box, size.bmWidth - 1, size.bmHeight), GetSysColor(COLOR_BTNFACE));
+    if (scale == 1) { // the sunken edge is 2 pixels wide: one row of face under the picture
+        RECT inner;
+        GetClientRect(box, &inner);
+        EXPECT_EQ(inner.bottom, size.bmHeight + 1);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Scalings, HelpPicture, testing::Values(1, 2));
 
 int inkIn(HDC dc, RECT area, COLORREF ink) {
     int count = 0;
