@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdint>
 #include <utility>
 
@@ -18,6 +19,20 @@ constexpr std::uint32_t bufferSize = 1024;
 
 const std::string unavailable = "System Information Is Unavailable At This Time";
 
+// A drive's root ("C:\") or a network share ("\\server\share"), not the device namespaces
+// ("\\.\", "\\?\").
+bool isAbsolutePath(const std::string& path) {
+    const auto separator = [](char ch) { return ch == '\\' || ch == '/'; };
+    if (path.size() < 3) {
+        return false;
+    }
+    const bool driveRoot =
+        std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' && separator(path[2]);
+    const bool share = separator(path[0]) && separator(path[1]) && !separator(path[2]) &&
+                       path[2] != '.' && path[2] != '?';
+    return driveRoot || share;
+}
+
 } // namespace
 
 SystemInfoLauncher::SystemInfoLauncher(Registry& registry, FileTest& files,
@@ -29,16 +44,20 @@ SystemInfoLauncher::SystemInfoLauncher(Registry& registry, FileTest& files,
 void SystemInfoLauncher::start() {
     try {
         std::string path;
-        if (!readKeyValue(hkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
-                          path)) {
+        const bool named = readKeyValue(hkeyLocalMachine,
+                                        "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path);
+        if (!named) {
             if (!readKeyValue(hkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location",
                               "MSINFO", path)) {
                 throw StartFailed("not installed");
             }
             path += "\\MSINFO32.EXE";
-            if (!files_.isOrdinaryFile(path)) {
-                throw StartFailed("no " + path);
-            }
+        }
+        // Only a program, by its full path, is tested for or started: a relative path would be
+        // looked for in the current folder, and a script would be handed to a shell.
+        if (!isAbsolutePath(path) || (!named && !files_.isOrdinaryFile(path)) ||
+            !files_.isProgramImage(path)) {
+            throw StartFailed("not a program: " + path);
         }
         programs_.start(path);
     } catch (const std::exception&) {

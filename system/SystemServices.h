@@ -14,6 +14,9 @@ public:
     // Elsewhere nothing counts: there is no system-information program to find. Paths are 8-bit
     // text in the system's code page.
     virtual bool isOrdinaryFile(const std::string& path) = 0;
+    // True for a program image (an .exe, not a library, a script or a document): the only kind of
+    // file Windows starts without handing it to a shell. Elsewhere nothing counts.
+    virtual bool isProgramImage(const std::string& path) = 0;
 };
 
 struct StartFailed : std::runtime_error {

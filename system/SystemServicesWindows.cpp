@@ -54,6 +54,31 @@ public:
             FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
         return attributes != INVALID_FILE_ATTRIBUTES && (attributes & notOrdinary) == 0;
     }
+    // Its headers say so: the DOS stub's signature, then the PE signature and a file header that
+    // marks an executable image and not a library. A folder does not open.
+    bool isProgramImage(const std::string& path) override {
+        const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            return false;
+        }
+        const auto readExactly = [file](void* into, DWORD size) {
+            DWORD read = 0;
+            return ReadFile(file, into, size, &read, nullptr) && read == size;
+        };
+        IMAGE_DOS_HEADER stub{};
+        DWORD signature = 0;
+        IMAGE_FILE_HEADER header{};
+        const bool image =
+            readExactly(&stub, sizeof stub) && stub.e_magic == IMAGE_DOS_SIGNATURE &&
+            SetFilePointer(file, stub.e_lfanew, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
+            readExactly(&signature, sizeof signature) && signature == IMAGE_NT_SIGNATURE &&
+            readExactly(&header, sizeof header) &&
+            (header.Characteristics & IMAGE_FILE_EXECUTABLE_IMAGE) != 0 &&
+            (header.Characteristics & IMAGE_FILE_DLL) == 0;
+        CloseHandle(file);
+        return image;
+    }
 };
 
 std::wstring wide(const std::string& text) {

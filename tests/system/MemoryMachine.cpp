@@ -1,4 +1,6 @@
-// The cases' machine in memory: a registry, one program file and a record of what started.
+// The cases' machine in memory: a registry, one program file (and a hidden copy) in the current
+// folder, scripts beside them, and a record of what started. As Windows does, it looks for a
+// relative path in the current folder and starts a script through a shell.
 
 #include "MemoryRegistry.h"
 #include "TestMachine.h"
@@ -7,6 +9,13 @@ namespace {
 
 const std::string program = "C:\\Program Files\\MSINFO32.EXE";
 const std::string hidden = "C:\\Program Files\\..\\Hidden\\MSINFO32.EXE";
+const std::string currentFolder = "C:\\Program Files\\";
+
+// Up to its first zero byte, in the current folder unless it names a drive.
+std::string resolved(const std::string& path) {
+    const std::string read = path.c_str();
+    return read.size() > 1 && read[1] == ':' ? read : currentFolder + read;
+}
 
 struct MemoryMachine final : TestMachine, os::FileTest, os::ProgramStarter {
     os::Registry& registry() override { return registry_; }
@@ -21,10 +30,17 @@ struct MemoryMachine final : TestMachine, os::FileTest, os::ProgramStarter {
     std::string programFolder() override { return "C:\\Program Files"; }
     std::vector<std::string> started(bool) override { return started_; }
     // Windows reads a path up to its first zero byte.
-    bool isOrdinaryFile(const std::string& path) override { return path.c_str() == program; }
+    bool isOrdinaryFile(const std::string& path) override {
+        return resolved(path) == program || resolved(path).ends_with(".bat");
+    }
+    bool isProgramImage(const std::string& path) override {
+        return resolved(path) == program || resolved(path) == hidden;
+    }
     void start(const std::string& path) override {
-        const std::string read = path.c_str();
-        read == program || read == hidden ? started_.push_back(read) : throw os::StartFailed(read);
+        const std::string read = resolved(path);
+        const bool runs =
+            read == program || read == hidden || read.ends_with(".bat") || read.ends_with(".cmd");
+        runs ? started_.push_back(read) : throw os::StartFailed(read);
     }
     os::MemoryRegistry registry_;
     std::vector<std::string> started_;

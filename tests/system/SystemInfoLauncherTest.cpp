@@ -68,7 +68,9 @@ INSTANTIATE_TEST_SUITE_P(rows, ReadKeyValue, testing::ValuesIn(valueRows), ByRow
 
 // What is started, and the message when nothing can start. Where the first value is found, the
 // second holds a good folder that a needless second lookup would start. "@" stands for the folder
-// that holds the program; "@\..\Hidden" holds a copy that could start but is hidden.
+// that holds the program, which is also the current folder; "@\..\Hidden" holds a copy that could
+// start but is hidden. Only a program image by its full path starts: a script would go to a
+// shell, a relative path to the current folder.
 struct StartRow {
     const char* name;
     std::uint32_t firstType;
@@ -92,6 +94,14 @@ const StartRow startRows[] = {
     {"second, a folder without it", 1, {}, "@\\..", false},
     {"second, the program there hidden", 1, {}, "@\\..\\Hidden", false},
     {"neither value", 1, {}, {}, false},
+    {"first value a batch script", 1, "@\\run.bat", "@", false},
+    {"first value a command script", 1, "@\\run.cmd", "@", false},
+    {"first value a script at a path with & and blanks", 1, "@\\..\\a&b c\\run.cmd", "@", false},
+    {"first value a folder", 1, "@", "@", false},
+    {"first value relative, the program in the current folder", 1, "MSINFO32.EXE", "@", false},
+    {"first value a number, a program of that name in the current folder", 4,
+     std::string("\x01\x10\0\0", 4), "@", false},
+    {"second value relative, the current folder", 1, {}, ".", false},
 };
 
 class Start : public testing::TestWithParam<StartRow> {};
@@ -102,9 +112,11 @@ TEST_P(Start, startsTheProgramOrSaysItIsUnavailable) {
     machine->clear();
     for (auto [key, value, data, type] : {std::tuple{firstKey, "PATH", row.first, row.firstType},
                                           std::tuple{secondKey, "MSINFO", row.second, 1U}}) {
+        if (data && data->starts_with('@')) {
+            data->replace(0, 1, folder);
+        }
         if (data) {
-            machine->setValue(key, value, type,
-                              data->replace(0, data->starts_with('@') ? 1 : 0, folder));
+            machine->setValue(key, value, type, *data);
         }
     }
     std::string message;

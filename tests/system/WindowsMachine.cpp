@@ -1,7 +1,8 @@
 // The cases' machine on Windows itself: the system's registry, file test and program start. This
 // test program, copied into a folder with blanks, stands in for the system-information program
 // and leaves a marker file when started; a second copy waits where a split path would lead, a
-// third is hidden.
+// third is hidden, a fourth (named as a number reads) in the current folder. Scripts beside them
+// leave the same mark if a shell runs them.
 
 #include "TestMachine.h"
 
@@ -44,6 +45,13 @@ struct WindowsMachine final : TestMachine {
             fs::copy_file(std::string(_pgmptr), copy);
         }
         require(SetFileAttributesA(programs_[2].c_str(), FILE_ATTRIBUTE_HIDDEN), "hiding");
+        fs::create_directories(base / "a&b c");
+        for (const fs::path& script :
+             {fs::path(programFolder()) / "run.bat", fs::path(programFolder()) / "run.cmd",
+              base / "a&b c" / "run.cmd"}) {
+            std::ofstream(script) << "@echo started> \"%~f0.ran\"\r\n";
+        }
+        require(SetCurrentDirectoryA(programFolder().c_str()), "entering the program's folder");
     }
     os::Registry& registry() override { return os::systemRegistry(); }
     os::FileTest& files() override { return os::systemFiles(); }
@@ -56,8 +64,8 @@ struct WindowsMachine final : TestMachine {
         for (const std::string& key : written_) {
             RegDeleteTreeA(HKEY_LOCAL_MACHINE, key.c_str());
         }
-        for (const std::string& program : programs_) {
-            fs::remove(program + ".ran");
+        for (const std::string& ran : marked()) {
+            fs::remove(ran + ".ran");
         }
     }
     // The system adds a terminating zero to text when the byte after it is one, so it is not. A
@@ -78,15 +86,23 @@ struct WindowsMachine final : TestMachine {
     std::vector<std::string> started(bool awaited) override {
         std::vector<std::string> ran;
         for (int wait = awaited ? 600 : 1; ran.empty() && wait-- > 0; Sleep(50)) {
-            std::ranges::copy_if(
-                programs_, std::back_inserter(ran),
-                [](const std::string& program) { return fs::exists(program + ".ran"); });
+            ran = marked();
         }
         return ran;
     }
-    const std::string programs_[3] = {programFolder() + "\\MSINFO32.EXE",
-                                      (base / "Program.exe").string(),
-                                      (base / "Hidden" / "MSINFO32.EXE").string()};
+    // What left its mark: a program or a script that ran.
+    static std::vector<std::string> marked() {
+        std::vector<std::string> ran;
+        for (const fs::directory_entry& file : fs::recursive_directory_iterator(base)) {
+            if (file.path().extension() == ".ran") {
+                ran.push_back(fs::path(file.path()).replace_extension().string());
+            }
+        }
+        return ran;
+    }
+    const std::string programs_[4] = {
+        programFolder() + "\\MSINFO32.EXE", (base / "Program.exe").string(),
+        (base / "Hidden" / "MSINFO32.EXE").string(), programFolder() + "\\4097"};
     std::set<std::string> written_;
     HKEY readOnly_ = nullptr;
 };
