@@ -13,7 +13,6 @@ real roots and input that is no number are each answered with a message.
 Help explains the program with a worked example.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.example.com/")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_STRIP_FILES ON)
 set(CPACK_VERBATIM_VARIABLES ON) # values reach the package tools exactly as written here
 if(WIN32)
     # A 64-bit installer, with a Start-menu shortcut and an uninstaller.
@@ -44,6 +43,8 @@ if(WIN32)
     include(CPack)
     return()
 endif()
+# (The Windows program is stripped before it is packaged, in win32/, where it may be signed.)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 # Libraries are found by dpkg-shlibdeps; the fonts the windows are drawn with are no library.

@@ -12,9 +12,10 @@ packages=(
     # the package, its desktop entry and metadata, and the screen-reader check
     dpkg-dev file desktop-file-utils appstream at-spi2-core dbus python3-pyatspi
 )
-# The Windows build, its installer and its tests under Wine, the window manager the real windows are also
-# tested under, and Debian's package checker; their recommendations add a gigabyte for nothing.
-windows_packages=(g++-mingw-w64-x86-64-posix wine64 nsis openbox lintian)
+# The Windows build, its installers (NSIS and MSI), their signing and their tests under Wine, the
+# window manager the real windows are also tested under, and Debian's package checker; their
+# recommendations add a gigabyte for nothing.
+windows_packages=(g++-mingw-w64-x86-64-posix wine64 nsis wixl osslsigncode openssl openbox lintian)
 
 missing() {
     for package in "$@"; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test: the warnings-as-errors build, the
 # same suite under AddressSanitizer + UndefinedBehaviorSanitizer, the Windows program built with
-# mingw-w64 and tested under Wine with its installer, the Debian package installed, checked and
+# mingw-w64, checked for hardening and tested under Wine, signed with its installers, which are
+# installed and removed there too, the Debian package installed, checked and
 # started, bounded fuzzing runs of the root calculation and the registry value reader, and the
 # formatting check.
 set -euo pipefail
@@ -46,8 +47,17 @@ cmake --preset windows
 cmake --build --preset windows -j"$jobs"
 run_tests --preset windows
 
+echo "== the Windows program's hardening, read from its headers"
+scripts/check-hardening.sh
+
+echo "== the Windows program, its installer and its MSI signed with a throwaway certificate"
+scripts/test-signing.sh
+
 echo "== the Windows installer, installed, started and removed under Wine"
 scripts/test-installer.sh
+
+echo "== the MSI installed, upgraded, repaired and removed with Wine's msiexec"
+scripts/test-msi.sh
 
 echo "== the Debian package, installed and started"
 scripts/test-package.sh
