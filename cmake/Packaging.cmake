@@ -36,8 +36,16 @@ if(WIN32)
   IntFmt $0 \"0x%08X\" $0
   WriteRegDWORD SHCTX \"${uninstall_key}\" \"EstimatedSize\" \"$0\"")
     set(vendor_key "Software\\${CPACK_PACKAGE_VENDOR}")
+    # A running program cannot be removed: the uninstaller says so and stops, removing nothing.
     set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
-        "DeleteRegKey SHCTX \"${vendor_key}\\Brintamo\"
+        "System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w \"Brintamo is running\") p .r0'
+  StrCmp $0 0 brintamoNotRunning
+  System::Call 'kernel32::CloseHandle(p r0)'
+  MessageBox MB_OK|MB_ICONSTOP \"Brintamo is running. Close it, then uninstall again.\" /SD IDOK
+  SetErrorLevel 2
+  Quit
+  brintamoNotRunning:
+  DeleteRegKey SHCTX \"${vendor_key}\\Brintamo\"
   DeleteRegKey /ifempty SHCTX \"${vendor_key}\"")
     set(CPACK_PACKAGE_FILE_NAME brintamo-${PROJECT_VERSION}-setup)
     include(CPack)

@@ -41,12 +41,24 @@ done
 echo "the entry among installed programs:" $(grep -E 'DisplayIcon|DisplayVersion|Publisher|EstimatedSize' <<<"$entry" | tr -s ' ')
 wine reg query "$vendor_key" >/dev/null 2>&1 || { echo "*** no key $vendor_key after installing" >&2; exit 1; }
 
+# While the installed program runs, the uninstaller refuses and removes nothing. It runs in place
+# (_?=, which takes no quotes, so the folder's short name) so that its own exit status is seen,
+# not that of the copy it would otherwise start.
 BRINTAMO_WINE_DISPLAY=1 "$root/scripts/with-xvfb.sh" sh -c '
     "$1" "$2" & started=$!
-    timeout 60 xdotool search --sync --onlyvisible --name "^Brintamo\$" >/dev/null; shown=$?
+    timeout 60 xdotool search --sync --onlyvisible --name "^Brintamo\$" >/dev/null || exit 10
+    "$1" "$3" /S "_?=C:\\PROGRA~1\\Brintamo" && exit 11
     WINEPREFIX=$PWD/wine-prefix /usr/lib/wine/wineserver -k; wait $started
-    exit $shown' installed "$root/scripts/wine-run.sh" "C:\\Program Files\\Brintamo\\brintamo.exe"
-echo "the installed program showed its window"
+    exit 0' installed "$root/scripts/wine-run.sh" "C:\\Program Files\\Brintamo\\brintamo.exe" \
+    "C:\\Program Files\\Brintamo\\Uninstall.exe" || {
+    status=$?
+    [ $status -eq 11 ] && echo "*** the uninstaller removed a running program" >&2
+    [ $status -eq 10 ] && echo "*** the installed program showed no window" >&2
+    exit 1
+}
+[ -f "$programs/brintamo.exe" ] && wine reg query "$uninstall_key" >/dev/null 2>&1 ||
+    { echo "*** the refused uninstall removed something" >&2; exit 1; }
+echo "the installed program showed its window; the uninstaller refused while it ran and removed nothing"
 
 wine "C:\\Program Files\\Brintamo\\Uninstall.exe" /S
 wineserver -w # the uninstaller finishes from a copy of itself

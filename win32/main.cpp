@@ -4,6 +4,9 @@
 #include "Windows.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Held while the program runs, so that the uninstaller can tell and leave it be. Closed by
+    // the system when the program ends.
+    CreateMutexW(nullptr, FALSE, L"Brintamo is running");
     win32::ModalMessageBox messages;
     win32::MainWindow main(messages);
     main.show();
