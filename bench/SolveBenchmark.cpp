@@ -21,6 +21,12 @@ void solveLong(benchmark::State& state, std::size_t length) {
     solve(state, text, "-" + text, "-" + text);
 }
 
+// Three boxes of `length` dense digits each: 1000…0, 333…3 and 1777…7.
+void solveDense(benchmark::State& state, std::size_t length) {
+    solve(state, "1" + std::string(length - 1, '0'), std::string(length, '3'),
+          "1" + std::string(length - 1, '7'));
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(solve, whole_roots, std::string("1"), std::string("-3"), std::string("2"));
@@ -41,8 +47,10 @@ BENCHMARK_CAPTURE(solve, forty_digits_each,
 
 BENCHMARK_CAPTURE(solve, exponents_of_any_size, std::string("1e-99999999"), std::string("1e300"),
                   std::string("-1e-400"));
-// CALCULATE with each box at the most a box holds, and beyond.
-BENCHMARK_CAPTURE(solveLong, boxes_full_32767, 32767)->Unit(benchmark::kMillisecond);
+// CALCULATE with long boxes: the classic 32,767 characters, and a mebibyte each.
+BENCHMARK_CAPTURE(solveLong, boxes_of_32767, 32767)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(solveLong, a_mebibyte_each, 1 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(solveDense, a_mebibyte_of_dense_digits_each, 1 << 20)
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

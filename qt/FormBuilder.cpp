@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace qtui {
@@ -53,8 +54,8 @@ QWidget* createWidget(const forms::ControlRow& row, QWidget* surface, qreal pixe
     switch (row.kind) {
     case forms::ControlKind::TextBox: {
         auto* box = new QLineEdit(text, surface);
-        // The classic limit of a single-line box, which also keeps CALCULATE's answer immediate.
-        box->setMaxLength(32767);
+        // No length limit: nothing typed or pasted is cut, which would change the number.
+        box->setMaxLength(std::numeric_limits<int>::max());
         box->setFocusPolicy(Qt::StrongFocus);
         box->setValidator(new FirstLineOnly(box));
         return box;

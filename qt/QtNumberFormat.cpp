@@ -1,7 +1,6 @@
 #include "QtNumberFormat.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -29,13 +28,10 @@ std::optional<TypedNumber> QtNumberFormat::read(const std::string& utf8) const {
     strict.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
     const QString trimmed = text.trimmed();
-    const double value = strict.toDouble(trimmed, &ok);
-    // QLocale refuses a number out of the range of a double: above it with an infinity, which
-    // stays refused; below it with zero, which is still a number.
+    // QLocale decides on the short copy: reading the whole text would take time in proportion to
+    // its length, and refuse a number beyond the range of a double that is still a number.
+    strict.toDouble(shapeOf(trimmed), &ok);
     if (!ok) {
-        strict.toDouble(shapeOf(trimmed), &ok);
-    }
-    if (!ok || !std::isfinite(value)) {
         return std::nullopt;
     }
     // The text is known to be a number here, so its pieces are simply collected: digits before
@@ -46,7 +42,7 @@ std::optional<TypedNumber> QtNumberFormat::read(const std::string& utf8) const {
     const auto isMinus = [&](QChar ch) {
         return ch == u'-' || ch == QChar(0x2212) || minus.contains(ch);
     };
-    TypedNumber number{false, {}, 0, value};
+    TypedNumber number{false, {}, 0, 0};
     bool afterPoint = false;
     bool inExponent = false;
     bool exponentNegative = false;
@@ -78,6 +74,12 @@ std::optional<TypedNumber> QtNumberFormat::read(const std::string& utf8) const {
     number.digits.resize(significantEnd + 1);
     digitsExponent += trailingZeros;
     number.exponent = digitsExponent + (exponentNegative ? -exponent : exponent);
+    // Above the largest double the text is refused; below the smallest it is still a number.
+    const std::optional<double> nearest = nearestDouble(number);
+    if (!nearest) {
+        return std::nullopt;
+    }
+    number.nearest = *nearest;
     return number;
 }
 

@@ -13,6 +13,10 @@ struct TypedNumber {
     double nearest = 0; // the nearest double; 0 for a number below the smallest one
 };
 
+// The double nearest to `number`, 0 below the smallest; none above the largest double. Only the
+// leading digits are looked at, so any length takes the same time.
+std::optional<double> nearestDouble(const TypedNumber& number);
+
 class NumberFormat {
 public:
     virtual ~NumberFormat() = default;

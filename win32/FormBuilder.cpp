@@ -84,6 +84,9 @@ std::vector<HWND> buildControls(HWND window, const forms::WindowTable& table) {
             type.extendedStyle, type.windowClass, wide(row->text).c_str(),
             WS_CHILD | WS_VISIBLE | type.style, 0, 0, 0, 0, window,
             reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
+        if (row->kind == forms::ControlKind::TextBox) {
+            SendMessageW(control, EM_SETLIMITTEXT, 0, 0); // no length limit, as on Linux
+        }
         controls.push_back(control);
     }
     for (const forms::AccessibleRow& row : table.accessible) {

@@ -8,7 +8,6 @@
 #include <oleauto.h>
 
 #include <algorithm>
-#include <charconv>
 #include <string>
 
 namespace {
@@ -36,23 +35,6 @@ std::wstring shapeOf(const std::wstring& text) {
         }
     }
     return shape;
-}
-
-// The nearest double to digits * 10^exponent; none above the largest double, 0 below the
-// smallest.
-std::optional<double> nearest(const TypedNumber& number) {
-    const std::string digits = number.digits.substr(0, 40);
-    const long long exponent =
-        number.exponent + static_cast<long long>(number.digits.size() - digits.size());
-    const std::string text =
-        digits + 'e' + std::to_string(std::clamp(exponent, -100000LL, 100000LL));
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        return exponent + static_cast<long long>(digits.size()) > 0 ? std::nullopt
-                                                                    : std::optional(0.0);
-    }
-    return number.negative ? -value : value;
 }
 
 } // namespace
@@ -113,7 +95,7 @@ std::optional<TypedNumber> WindowsNumberFormat::read(const std::string& text) co
     number.digits.resize(significantEnd + 1);
     number.exponent = digitsExponent + (exponentNegative ? -exponent : exponent);
     // Beyond a double: refused above its largest value, a number below its smallest.
-    const std::optional<double> closest = nearest(number);
+    const std::optional<double> closest = nearestDouble(number);
     if (!closest) {
         return std::nullopt;
     }

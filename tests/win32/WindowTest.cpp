@@ -176,6 +176,16 @@ TEST_P(EachWindow, aNewDpiRebuildsPlacesAndFonts) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, EachWindow, testing::ValuesIn(windows), ByRowName());
 
+// Pasted, a text longer than an edit control's own limit is kept whole.
+TEST(Boxes, takeAnyLength) {
+    SilentMessages messages;
+    win32::MainWindow main(messages);
+    const HWND box = main.control(forms::mainWindow::coefficientA);
+    const std::wstring pasted = L"0." + std::wstring(39997, L'0') + L"1";
+    SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pasted.c_str()));
+    EXPECT_EQ(GetWindowTextLengthW(box), int(pasted.size()));
+}
+
 class HelpPicture : public testing::TestWithParam<int> {};
 
 // The worked example from the inner top-left corner, each pixel enlarged by the scaling and
