@@ -19,21 +19,35 @@
 namespace {
 
 using Integer = boost::multiprecision::cpp_int;
-using Rational = boost::multiprecision::cpp_rational;
 
 void require(bool condition) {
     condition ? void() : std::abort();
 }
 
-// value * 10^exponent
-Rational scaled(const Rational& value, int exponent) {
-    const Rational power = boost::multiprecision::pow(Integer(10), unsigned(std::abs(exponent)));
-    return exponent >= 0 ? Rational(value * power) : Rational(value / power);
+Integer powerOfTen(int exponent) {
+    return boost::multiprecision::pow(Integer(10), unsigned(exponent));
 }
 
+// p/q with q > 0, never reduced: every denominator here is a power of ten or 200 times one, and
+// reducing by a greatest common divisor was most of the checker's time.
+struct Fraction {
+    Integer p;
+    Integer q = 1;
+
+    friend Fraction operator+(const Fraction& x, const Fraction& y) {
+        return {x.p * y.q + y.p * x.q, x.q * y.q};
+    }
+    friend Fraction operator-(const Fraction& x) { return {-x.p, x.q}; }
+    friend Fraction operator-(const Fraction& x, const Fraction& y) { return x + -y; }
+    Fraction magnitude() const { return {abs(p), q}; }
+    bool isBelow(const Integer& bound) const { return p < bound * q; }
+};
+
+// The signed mantissa times 10^exponent.
 struct Coefficient {
     QString text;
-    Rational value;
+    Integer mantissa;
+    int exponent;
 };
 
 Coefficient makeCoefficient(FuzzedDataProvider& input, QChar point) {
@@ -53,13 +67,13 @@ Coefficient makeCoefficient(FuzzedDataProvider& input, QChar point) {
         text = QString(std::max<qsizetype>(0, 1 - exponent - text.size()), u'0') + text;
         text.insert(text.size() + exponent, point);
     }
-    const Rational value = scaled(Rational(mantissa), exponent);
-    return {(negative ? QStringLiteral("-") : QString()) + text,
-            negative ? Rational(-value) : value};
+    const Integer value(mantissa);
+    return {(negative ? QStringLiteral("-") : QString()) + text, negative ? Integer(-value) : value,
+            exponent};
 }
 
 // A root text in the program's format read exactly: sign, digits, separator, E and exponent.
-Rational readRoot(const QString& text, QChar point) {
+Fraction readRoot(const QString& text, QChar point) {
     static const QRegularExpression format(
         QStringLiteral("^(-?)(\\d+)(?:[.,](\\d+))?(?:E([+-]\\d+))?$"));
     const QRegularExpressionMatch match = format.match(text);
@@ -67,21 +81,22 @@ Rational readRoot(const QString& text, QChar point) {
     const QString fraction = match.captured(3);
     std::string digits = (match.captured(2) + fraction).toStdString();
     digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1)); // not octal
-    const Rational value =
-        scaled(Rational(Integer(digits)), match.captured(4).toInt() - int(fraction.size()));
-    return match.captured(1).isEmpty() ? value : Rational(-value);
+    const int exponent = match.captured(4).toInt() - int(fraction.size());
+    Fraction value{Integer(digits)};
+    (exponent >= 0 ? value.p : value.q) *= powerOfTen(std::abs(exponent));
+    return match.captured(1).isEmpty() ? value : -value;
 }
 
 // The exact roots r = (-b + s*sqrt(D)) / 2a, compared without taking a root. The coefficients
-// are brought to integers over a common denominator, which leaves the roots as they are.
+// are brought to integers by one power of ten, which leaves the roots as they are.
 struct Equation {
     Integer a, b, c, d;
 
-    Equation(const Rational& ra, const Rational& rb, const Rational& rc) {
-        const Integer common = lcm(lcm(denominator(ra), denominator(rb)), denominator(rc));
-        a = numerator(ra) * (common / denominator(ra));
-        b = numerator(rb) * (common / denominator(rb));
-        c = numerator(rc) * (common / denominator(rc));
+    Equation(const Coefficient& ca, const Coefficient& cb, const Coefficient& cc) {
+        const int lowest = std::min({ca.exponent, cb.exponent, cc.exponent});
+        a = ca.mantissa * powerOfTen(ca.exponent - lowest);
+        b = cb.mantissa * powerOfTen(cb.exponent - lowest);
+        c = cc.mantissa * powerOfTen(cc.exponent - lowest);
         d = b * b - 4 * a * c;
     }
 
@@ -95,25 +110,24 @@ struct Equation {
         return -(p >= 0 ? (square == 0 && p == 0 ? 0 : 1) : squares);
     }
 
-    // The sign of r_s - x.
-    int compareRoot(int s, const Rational& x) const {
-        const Rational t = 2 * a * x + b;
-        return signOfRootMinus(s, numerator(t), denominator(t)) * (a > 0 ? 1 : -1);
+    // The sign of r_s - x: with t = 2ax + b, that of s*sqrt(D) - t, turned by the sign of a.
+    int compareRoot(int s, const Fraction& x) const {
+        return signOfRootMinus(s, 2 * a * x.p + b * x.q, x.q) * (a > 0 ? 1 : -1);
     }
 
     // The shown text is that root rounded to hundredths, the half rounded up; beyond 15
     // significant digits the text itself is rounded.
-    bool shows(int s, const Rational& shown) const {
-        const Rational half(1, 200);
-        if (abs(shown) < Rational(1000000000000)) {
+    bool shows(int s, const Fraction& shown) const {
+        const Fraction half{1, 200};
+        if (shown.magnitude().isBelow(Integer(1000000000000))) {
             return compareRoot(s, shown - half) >= 0 && compareRoot(s, shown + half) < 0;
         }
-        const Rational slack = half + abs(shown) / Rational(100000000000000);
+        const Fraction slack = half + Fraction{abs(shown.p), shown.q * 100000000000000};
         return compareRoot(s, shown - slack) >= 0 && compareRoot(s, shown + slack) <= 0;
     }
 
     bool isBeyondDoubles(int s) const {
-        const Rational far = boost::multiprecision::pow(Integer(10), 300);
+        static const Fraction far{powerOfTen(300)};
         return compareRoot(s, far) > 0 || compareRoot(s, -far) < 0;
     }
 };
@@ -122,7 +136,7 @@ void checkAgainstExactRoots(FuzzedDataProvider& input, QChar point, const Number
     const Coefficient a = makeCoefficient(input, point);
     const Coefficient b = makeCoefficient(input, point);
     const Coefficient c = makeCoefficient(input, point);
-    const Equation equation(a.value, b.value, c.value);
+    const Equation equation(a, b, c);
     const SolveOutcome outcome =
         solveQuadratic(a.text.toStdString(), b.text.toStdString(), c.text.toStdString(), numbers);
     if (equation.d < 0) {
@@ -165,7 +179,9 @@ void checkFreeTexts(const QString& text, QChar point, const NumberFormat& number
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::uint8_t choice = size > 0 ? data[0] : 0;
     const bool comma = (choice & 1U) != 0;
-    const QtNumberFormat numbers(comma ? QLocale(QLocale::German) : QLocale(QLocale::English));
+    static const QtNumberFormat english{QLocale(QLocale::English)};
+    static const QtNumberFormat german{QLocale(QLocale::German)};
+    const QtNumberFormat& numbers = comma ? german : english;
     const QChar point = comma ? u',' : u'.';
     if ((choice & 2U) != 0) {
         FuzzedDataProvider input(data + 1, size - 1);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -76,11 +77,22 @@ cpp_int countOf(const TypedNumber& number, long long scale) {
     return number.negative ? cpp_int(-magnitude) : magnitude;
 }
 
-// floor((p + s*sqrt(q)) / m) for m > 0, exactly: it equals floor((p + floor(s*sqrt(q))) / m).
-cpp_int floorOfQuotient(const cpp_int& p, int s, const cpp_int& q, const cpp_int& m) {
+// The whole part of sqrt(q), and whether the root is exact.
+struct IntegerRoot {
+    cpp_int whole;
+    bool exact;
+};
+
+IntegerRoot integerRoot(const cpp_int& q) {
     cpp_int remainder;
-    const cpp_int root = boost::multiprecision::sqrt(q, remainder);
-    const cpp_int numerator = p + (s > 0 ? root : cpp_int(-root - (remainder == 0 ? 0 : 1)));
+    cpp_int whole = boost::multiprecision::sqrt(q, remainder);
+    return {std::move(whole), remainder == 0};
+}
+
+// floor((p + s*sqrt(q)) / m) for m > 0, exactly: it equals floor((p + floor(s*sqrt(q))) / m).
+cpp_int floorOfQuotient(const cpp_int& p, int s, const IntegerRoot& root, const cpp_int& m) {
+    const cpp_int numerator =
+        p + (s > 0 ? root.whole : cpp_int(-root.whole - (root.exact ? 0 : 1)));
     cpp_int quotient;
     cpp_int rest;
     divide_qr(numerator, m, quotient, rest);
@@ -140,14 +152,14 @@ SolveOutcome solveQuadratic(const std::string& aText, const std::string& bText,
     // 100r + 1/2 = (A - 100B +- sqrt(10^4 D)) / 2A, floored; a negative A turns every sign round.
     const int sign = bigA > 0 ? 1 : -1;
     const cpp_int p = sign * (bigA - 100 * bigB);
-    const cpp_int q = 10000 * discriminant;
+    const IntegerRoot root = integerRoot(10000 * discriminant);
     const cpp_int m = sign * 2 * bigA;
-    SolveOutcome outcome{SolveKind::Failed, rootText(floorOfQuotient(p, sign, q, m), numbers),
+    SolveOutcome outcome{SolveKind::Failed, rootText(floorOfQuotient(p, sign, root, m), numbers),
                          std::nullopt};
     if (!outcome.firstRoot) {
         return outcome;
     }
-    outcome.secondRoot = rootText(floorOfQuotient(p, -sign, q, m), numbers);
+    outcome.secondRoot = rootText(floorOfQuotient(p, -sign, root, m), numbers);
     if (outcome.secondRoot) {
         outcome.kind = SolveKind::Solved;
     }
