@@ -23,17 +23,7 @@ probe=$root/build/release/bench/startup_probe
         $probe Brintamo 1 /usr/lib/wine/wine64 $root/build/windows/win32/brintamo.exe
         $probe Floor 1 /usr/lib/wine/wine64 $root/build/windows/bench/bare_window.exe
     done
-    /usr/lib/wine/wineserver -k" | tail -n $((2 * runs)) | /usr/bin/python3 -c '
-import statistics, sys
-runs = {"Floor": [], "Brintamo": []}
-for line in sys.stdin:
-    words = line.split()
-    runs[words[0]].append((float(words[3]), float(words[6])))
-for name, measured in runs.items():
-    print(f"{name:9} under Wine: visible after {statistics.median(m[0] for m in measured):6.1f} ms, "
-          f"resident {statistics.median(m[1] for m in measured):5.1f} MB")
-pairs = list(zip(runs["Brintamo"], runs["Floor"]))
-print(f"paired, median of {len(pairs)}: time x{statistics.median(b[0] / f[0] for b, f in pairs):.2f}")'
+    /usr/lib/wine/wineserver -k" | tail -n $((2 * runs)) | "$root/bench/paired-medians.py"
 cd "$root/build/windows"
 rm -f brintamo-*-setup.exe && cpack -G NSIS >/dev/null
 echo "brintamo.exe as installed: $(($(stat -c %s _CPack_Packages/win64/NSIS/*/brintamo.exe) / 1024)) KiB;" \
