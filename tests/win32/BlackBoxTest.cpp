@@ -282,17 +282,22 @@ TEST(BrintamoExe, helpAndAboutOnceEachAndTheProgramEndsWithTheLastWindow) {
     EXPECT_EQ(answerMessage(), L"Please enter a number into all of the boxes.");
     EXPECT_TRUE(waitFor([&] { return enabled() == L"MAH"; })) << enabled();
 
-    PostMessageW(
-        GetDlgItem(about, controlId(forms::aboutBoxTable(), forms::aboutBox::systemInfoButton)),
-        BM_CLICK, 0, 0);
+    // System Info from the About box, as a user clicks it there: its message, then the focus
+    // back on the button.
+    program.choose(aboutItem);
+    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == about; }));
+    const HWND systemInfo =
+        GetDlgItem(about, controlId(forms::aboutBoxTable(), forms::aboutBox::systemInfoButton));
+    PostMessageW(systemInfo, BM_CLICK, 0, 0);
     EXPECT_EQ(answerMessage(), L"System Information Is Unavailable At This Time");
     EXPECT_TRUE(IsWindow(about)) << "the About box stays open";
+    EXPECT_TRUE(waitFor([&] { return focusIn(about) == systemInfo; })) << focusIn(about);
+    const HWND ok = GetDlgItem(about, controlId(forms::aboutBoxTable(), forms::aboutBox::okButton));
 
     program.choose(exitItem);
     EXPECT_TRUE(waitFor([&] { return !IsWindow(program.main()); }));
     EXPECT_FALSE(program.ended()) << "Help and About are still open";
-    PostMessageW(GetDlgItem(about, controlId(forms::aboutBoxTable(), forms::aboutBox::okButton)),
-                 BM_CLICK, 0, 0);
+    PostMessageW(ok, BM_CLICK, 0, 0);
     PostMessageW(FindWindowW(L"BrintamoForm", L"Help"), WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.ended());
 }
