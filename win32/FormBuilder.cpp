@@ -96,17 +96,17 @@ std::vector<HWND> buildControls(HWND window, const forms::WindowTable& table) {
 }
 
 FontSet::~FontSet() {
-    for (const auto& [spec, font] : fonts_) {
+    for (const auto& [asked, font] : fonts_) {
         DeleteObject(font);
     }
 }
 
-HFONT FontSet::font(forms::FontSpec spec) {
-    const auto made = std::ranges::find(fonts_, spec, &std::pair<forms::FontSpec, HFONT>::first);
+HFONT FontSet::font(forms::FontSpec asked) {
+    const auto made = std::ranges::find(fonts_, asked, &std::pair<forms::FontSpec, HFONT>::first);
     if (made != fonts_.end()) {
         return made->second;
     }
-    return fonts_.emplace_back(spec, createFont(spec, dpi_)).second;
+    return fonts_.emplace_back(asked, createFont(asked, dpi_)).second;
 }
 
 void placeControls(HWND window, const forms::WindowTable& table, FontSet& fonts, UINT dpi) {

@@ -43,7 +43,7 @@ public:
     FontSet(const FontSet&) = delete;
     FontSet& operator=(const FontSet&) = delete;
 
-    HFONT font(forms::FontSpec spec);
+    HFONT font(forms::FontSpec asked);
 
 private:
     UINT dpi_;
