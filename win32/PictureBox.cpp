@@ -45,8 +45,8 @@ HBITMAP scaledBitmap(HBITMAP natural, SIZE from, SIZE size) {
     HBITMAP result = enlarged;
     if (from.cx * whole != size.cx || from.cy * whole != size.cy) {
         result = CreateCompatibleBitmap(screen, size.cx, size.cy);
+        SelectObject(target, result); // first, as a bitmap is in one device context at a time
         SelectObject(source, enlarged);
-        SelectObject(target, result);
         SetStretchBltMode(target, HALFTONE);
         SetBrushOrgEx(target, 0, 0, nullptr);
         StretchBlt(target, 0, 0, size.cx, size.cy, source, 0, 0, from.cx * whole, from.cy * whole,

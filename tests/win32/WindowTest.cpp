@@ -186,47 +186,77 @@ TEST(Boxes, takeAnyLength) {
     EXPECT_EQ(GetWindowTextLengthW(box), int(pasted.size()));
 }
 
-class HelpPicture : public testing::TestWithParam<int> {};
+// Where the dark pixels of `dc` lie within its top-left `width` by `height`.
+RECT inkBounds(HDC dc, int width, int height) {
+    RECT ink{width, height, -1, -1};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const COLORREF pixel = GetPixel(dc, x, y);
+            if (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 3 * 128) {
+                ink = {std::min(ink.left, LONG(x)), std::min(ink.top, LONG(y)),
+                       std::max(ink.right, LONG(x)), std::max(ink.bottom, LONG(y))};
+            }
+        }
+    }
+    return ink;
+}
 
-// The worked example from the inner top-left corner, each pixel enlarged by the scaling and
-// nothing stretched; the row under it, which it does not reach, in the button face.
-TEST_P(HelpPicture, drawnFromTheInnerCornerWithTheFaceBelow) {
-    const int scale = GetParam();
+class HelpPicture : public testing::TestWithParam<UINT> {};
+
+// The worked example from the inner top-left corner at the scaling's size: at a whole factor each
+// pixel enlarged, between them its ink where the enlarged ink would be. Wherever it does not
+// reach, the button face.
+TEST_P(HelpPicture, drawnFromTheInnerCornerWithTheFaceAroundIt) {
+    const UINT dpi = GetParam();
     win32::Form help(forms::helpWindowTable());
     help.show();
     pump();
-    if (scale != 1) {
-        moveToDpi(help.window(), UINT(96 * scale));
-    }
+    moveToDpi(help.window(), dpi);
     const HWND box = help.control("Picture1");
     const HANDLE picture = LoadImageW(
         GetModuleHandleW(nullptr), MAKEINTRESOURCEW(BRINTAMO_HELP_PICTURE), IMAGE_BITMAP, 0, 0, 0);
-    BITMAP size{};
-    GetObjectW(picture, sizeof size, &size);
+    BITMAP natural{};
+    GetObjectW(picture, sizeof natural, &natural);
+    const int width = MulDiv(natural.bmWidth, int(dpi), 96);
+    const int height = MulDiv(natural.bmHeight, int(dpi), 96);
     const HDC source = CreateCompatibleDC(nullptr);
     SelectObject(source, picture);
     const HDC shown = GetDC(box);
-    int differing = 0;
-    for (int y = 0; y < size.bmHeight * scale; ++y) {
-        for (int x = 0; x < size.bmWidth * scale; ++x) {
-            differing += GetPixel(shown, x, y) != GetPixel(source, x / scale, y / scale) ? 1 : 0;
+    if (dpi % 96 == 0) {
+        const int scale = int(dpi / 96);
+        int differing = 0;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                differing +=
+                    GetPixel(shown, x, y) != GetPixel(source, x / scale, y / scale) ? 1 : 0;
+            }
         }
+        EXPECT_EQ(differing, 0);
     }
-    EXPECT_EQ(differing, 0);
-    EXPECT_EQ(GetPixel(shown, 0, size.bmHeight * scale), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(GetPixel(shown, size.bmWidth * scale - 1, size.bmHeight * scale),
-              GetSysColor(COLOR_BTNFACE));
+    const RECT ink = inkBounds(source, natural.bmWidth, natural.bmHeight);
+    const RECT shownInk = inkBounds(shown, width, height);
+    for (const auto& [drawn, expected] : {std::pair{shownInk.left, ink.left},
+                                          {shownInk.top, ink.top},
+                                          {shownInk.right, ink.right},
+                                          {shownInk.bottom, ink.bottom}}) {
+        EXPECT_NEAR(drawn, expected * LONG(dpi) / 96, 2);
+    }
+    RECT inner;
+    GetClientRect(box, &inner);
+    EXPECT_EQ(GetPixel(shown, 0, height), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(shown, width - 1, height), GetSysColor(COLOR_BTNFACE));
+    if (width < inner.right) {
+        EXPECT_EQ(GetPixel(shown, width, 0), GetSysColor(COLOR_BTNFACE));
+    }
     ReleaseDC(box, shown);
     DeleteDC(source);
     DeleteObject(picture);
-    if (scale == 1) { // the sunken edge is 2 pixels wide: one row of face under the picture
-        RECT inner;
-        GetClientRect(box, &inner);
-        EXPECT_EQ(inner.bottom, size.bmHeight + 1);
+    if (dpi == 96) { // the sunken edge is 2 pixels wide: one row of face under the picture
+        EXPECT_EQ(inner.bottom, natural.bmHeight + 1);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scalings, HelpPicture, testing::Values(1, 2));
+INSTANTIATE_TEST_SUITE_P(Scalings, HelpPicture, testing::Values(96U, 144U, 192U));
 
 int inkIn(HDC dc, RECT area, COLORREF ink) {
     int count = 0;
