@@ -99,8 +99,8 @@ const StartRow startRows[] = {
     {"first value a script at a path with & and blanks", 1, "@\\..\\a&b c\\run.cmd", "@", false},
     {"first value a folder", 1, "@", "@", false},
     {"first value relative, the program in the current folder", 1, "MSINFO32.EXE", "@", false},
-    {"first value a number, a program of that name in the current folder", 4,
-     std::string("\x01\x10\0\0", 4), "@", false},
+    {"first value a number, a program of that short name in the current folder", 4,
+     std::string("\x10\0\0\0", 4), "@", false},
     {"second value relative, the current folder", 1, {}, ".", false},
 };
 

@@ -102,7 +102,7 @@ struct WindowsMachine final : TestMachine {
     }
     const std::string programs_[4] = {
         programFolder() + "\\MSINFO32.EXE", (base / "Program.exe").string(),
-        (base / "Hidden" / "MSINFO32.EXE").string(), programFolder() + "\\4097"};
+        (base / "Hidden" / "MSINFO32.EXE").string(), programFolder() + "\\16"};
     std::set<std::string> written_;
     HKEY readOnly_ = nullptr;
 };
