@@ -1,3 +1,4 @@
+#include "LateBinding.h"
 #include "Registry.h"
 #include "SystemServices.h"
 
@@ -10,17 +11,16 @@ namespace os {
 namespace {
 
 // advapi32's registry functions, declared here and bound by name when first called.
-template <typename Function> Function advapi32(const char* name) {
-    static const HMODULE library = LoadLibraryA("advapi32");
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+template <typename Function> Function* advapi32(const char* name) {
+    return lateBound<Function>(L"advapi32.dll", name);
 }
 
 class WindowsRegistry final : public Registry {
 public:
     long openKey(RegistryKey root, const std::string& path, std::uint32_t options,
                  std::uint32_t access, RegistryKey& key) override {
-        using Open = LONG(WINAPI*)(HKEY, LPCSTR, DWORD, REGSAM, PHKEY);
-        static const Open open = advapi32<Open>("RegOpenKeyExA");
+        using Open = LONG WINAPI(HKEY, LPCSTR, DWORD, REGSAM, PHKEY);
+        static Open* const open = advapi32<Open>("RegOpenKeyExA");
         HKEY opened = nullptr;
         const LONG status =
             open(reinterpret_cast<HKEY>(root), path.c_str(), options, access, &opened);
@@ -29,8 +29,8 @@ public:
     }
     long queryValue(RegistryKey key, const std::string& name, std::uint32_t& type,
                     unsigned char* data, std::uint32_t& size) override {
-        using Query = LONG(WINAPI*)(HKEY, LPCSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD);
-        static const Query query = advapi32<Query>("RegQueryValueExA");
+        using Query = LONG WINAPI(HKEY, LPCSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD);
+        static Query* const query = advapi32<Query>("RegQueryValueExA");
         DWORD valueType = 0;
         DWORD valueSize = size;
         const LONG status =
@@ -40,8 +40,8 @@ public:
         return status;
     }
     void closeKey(RegistryKey key) override {
-        using Close = LONG(WINAPI*)(HKEY);
-        static const Close close = advapi32<Close>("RegCloseKey");
+        using Close = LONG WINAPI(HKEY);
+        static Close* const close = advapi32<Close>("RegCloseKey");
         close(reinterpret_cast<HKEY>(key));
     }
 };

@@ -22,7 +22,7 @@ struct Annotation {
 // A text the caller frees, as BSTRs are; null when there is no memory for it.
 BSTR newBstr(const std::wstring& text) {
     static const auto allocate =
-        lateBound<decltype(SysAllocString)>(L"oleaut32.dll", "SysAllocString");
+        os::lateBound<decltype(SysAllocString)>(L"oleaut32.dll", "SysAllocString");
     return allocate != nullptr ? allocate(text.c_str()) : nullptr;
 }
 
@@ -166,10 +166,10 @@ private:
 };
 
 LRESULT accessibleObject(HWND control, WPARAM flags, const Annotation& annotation) {
-    static const auto createStandard =
-        lateBound<decltype(CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
+    static const auto createStandard = os::lateBound<decltype(CreateStdAccessibleObject)>(
+        L"oleacc.dll", "CreateStdAccessibleObject");
     static const auto toResult =
-        lateBound<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+        os::lateBound<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
     IAccessible* standard = nullptr;
     if (createStandard == nullptr || toResult == nullptr ||
         createStandard(control, OBJID_CLIENT, __uuidof(IAccessible),

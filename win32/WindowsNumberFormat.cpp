@@ -14,7 +14,7 @@ namespace {
 
 // oleaut32 is loaded on the first number read or written, not while the program starts.
 template <typename Function> Function* oleAutomation(const char* name) {
-    return win32::lateBound<Function>(L"oleaut32.dll", name);
+    return os::lateBound<Function>(L"oleaut32.dll", name);
 }
 
 std::wstring localeText(LCID locale, LCTYPE what) {

@@ -1,10 +1,11 @@
 #pragma once
-// A system function bound by name on its first call, so that a library only one action needs
-// (the number conversion, the screen-reader support) is not loaded while the program starts.
+// A Windows system function bound by name when first needed: the registry functions, which the
+// program declares itself, and libraries only one action needs (the number conversion, the
+// screen-reader support), which are then not loaded while the program starts.
 
 #include <windows.h>
 
-namespace win32 {
+namespace os {
 
 // The function `name` of the system library `library`, or null when either cannot be found.
 template <typename Function> Function* lateBound(const wchar_t* library, const char* name) {
@@ -14,4 +15,4 @@ template <typename Function> Function* lateBound(const wchar_t* library, const c
     return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(found));
 }
 
-} // namespace win32
+} // namespace os
