@@ -1,7 +1,7 @@
 // Checks the root calculation against the exact roots. The input either makes three coefficients
 // (each a sign, up to 18 digits and an exponent, written with an exponent or with the locale's
-// decimal separator), whose roots are then known exactly, or is taken as three free texts, which
-// must give a well-formed outcome.
+// decimal separator), whose roots are then known exactly, or is taken as three free texts, each
+// of which must mean what the reading rule says, and which must give a well-formed outcome.
 
 #include "QtNumberFormat.h"
 #include "SolveQuadratic.h"
@@ -14,6 +14,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace {
@@ -156,9 +157,54 @@ void checkAgainstExactRoots(FuzzedDataProvider& input, QChar point, const Number
                 : !outcome.firstRoot || equation.isBeyondDoubles(-1));
 }
 
+// A text's meaning by the rule written as one pattern, which the program's reader must agree with.
+std::optional<TypedNumber> meaning(const QString& text, QChar point) {
+    static const QString pattern = QStringLiteral(
+        "^[ \\t]*([-+\\x{2212}]?)([0-9]*)(?:%1([0-9]*))?(?:[eE]([-+\\x{2212}]?)([0-9]+))?[ \\t]*$");
+    static const QRegularExpression pointPattern(pattern.arg(QStringLiteral("\\.")));
+    static const QRegularExpression commaPattern(pattern.arg(QStringLiteral(",")));
+    const QRegularExpressionMatch match = (point == u'.' ? pointPattern : commaPattern).match(text);
+    const QString whole = match.captured(2);
+    const QString fraction = match.captured(3);
+    if (!match.hasMatch() || whole.size() + fraction.size() == 0) {
+        return std::nullopt;
+    }
+    const auto isMinus = [](const QString& sign) { return !sign.isEmpty() && sign != u'+'; };
+    TypedNumber number{isMinus(match.captured(1)), (whole + fraction).toStdString(), 0, 0};
+    QString exponent = match.captured(5);
+    while (exponent.size() > 1 && exponent.front() == u'0') {
+        exponent.remove(0, 1);
+    }
+    number.exponent = (exponent.size() > 12 ? 1LL << 40 : exponent.toLongLong()) *
+                          (isMinus(match.captured(4)) ? -1 : 1) -
+                      fraction.size();
+    number.digits.erase(0, number.digits.find_first_not_of('0'));
+    const auto significantEnd = number.digits.find_last_not_of('0');
+    if (significantEnd == std::string::npos) {
+        return TypedNumber{};
+    }
+    number.exponent += static_cast<long long>(number.digits.size() - significantEnd - 1);
+    number.digits.resize(significantEnd + 1);
+    const std::optional<double> nearest = nearestDouble(number);
+    if (!nearest) {
+        return std::nullopt;
+    }
+    number.nearest = *nearest;
+    return number;
+}
+
+bool same(const std::optional<TypedNumber>& x, const std::optional<TypedNumber>& y) {
+    return x.has_value() == y.has_value() &&
+           (!x || (x->negative == y->negative && x->digits == y->digits &&
+                   x->exponent == y->exponent && x->nearest == y->nearest));
+}
+
 void checkFreeTexts(const QString& text, QChar point, const NumberFormat& numbers) {
     QStringList texts = text.split(u'\n');
     texts.resize(std::max<qsizetype>(texts.size(), 3));
+    for (const QString& typed : texts) {
+        require(same(numbers.read(typed.toStdString()), meaning(typed, point)));
+    }
     const SolveOutcome outcome = solveQuadratic(texts[0].toStdString(), texts[1].toStdString(),
                                                 texts[2].toStdString(), numbers);
     require((outcome.kind == SolveKind::MissingInput) ==

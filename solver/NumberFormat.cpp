@@ -8,6 +8,37 @@ namespace {
 // Significant digits that decide a double, with room to spare.
 constexpr std::size_t decidingDigits = 40;
 
+// An exponent beyond this puts any number of digits far outside a double's range either way.
+constexpr long long exponentCeiling = 1LL << 40;
+
+constexpr std::string_view typographicMinus = "\xE2\x88\x92"; // U+2212
+
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t';
+}
+
+bool isDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
+
+// Takes `symbol` off the front of `text` when it is there.
+bool take(std::string_view& text, std::string_view symbol) {
+    if (symbol.empty() || !text.starts_with(symbol)) {
+        return false;
+    }
+    text.remove_prefix(symbol.size());
+    return true;
+}
+
+// Takes an optional sign off the front; true for a minus.
+bool takeSign(std::string_view& text, const NumberSymbols& symbols) {
+    if (take(text, "-") || take(text, typographicMinus) || take(text, symbols.minusSign)) {
+        return true;
+    }
+    take(text, "+") || take(text, symbols.plusSign);
+    return false;
+}
+
 } // namespace
 
 std::optional<double> nearestDouble(const TypedNumber& number) {
@@ -31,4 +62,58 @@ std::optional<double> nearestDouble(const TypedNumber& number) {
         value = 0; // below the smallest
     }
     return number.negative ? -value : value;
+}
+
+std::optional<TypedNumber> readNumber(std::string_view text, const NumberSymbols& symbols) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    TypedNumber number{takeSign(text, symbols), {}, 0, 0};
+    number.digits.reserve(text.size());
+    bool anyDigit = false;
+    const auto takeDigits = [&](bool afterSeparator) {
+        for (; !text.empty() && isDigit(text.front()); text.remove_prefix(1)) {
+            anyDigit = true;
+            if (text.front() != '0' || !number.digits.empty()) {
+                number.digits.push_back(text.front());
+            }
+            number.exponent -= afterSeparator ? 1 : 0;
+        }
+    };
+    takeDigits(false);
+    if (take(text, symbols.decimalSeparator)) {
+        takeDigits(true);
+    }
+    if (!anyDigit) {
+        return std::nullopt;
+    }
+    if (take(text, "e") || take(text, "E")) {
+        const bool negativeExponent = takeSign(text, symbols);
+        if (text.empty() || !isDigit(text.front())) {
+            return std::nullopt;
+        }
+        long long written = 0;
+        for (; !text.empty() && isDigit(text.front()); text.remove_prefix(1)) {
+            written = std::min(written * 10 + (text.front() - '0'), exponentCeiling);
+        }
+        number.exponent += negativeExponent ? -written : written;
+    }
+    if (!text.empty()) {
+        return std::nullopt;
+    }
+    const auto significantEnd = number.digits.find_last_not_of('0');
+    if (significantEnd == std::string::npos) {
+        return TypedNumber{};
+    }
+    number.exponent += static_cast<long long>(number.digits.size() - significantEnd - 1);
+    number.digits.resize(significantEnd + 1);
+    const std::optional<double> nearest = nearestDouble(number);
+    if (!nearest) {
+        return std::nullopt;
+    }
+    number.nearest = *nearest;
+    return number;
 }

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // A number exactly as typed: (negative ? -1 : 1) * digits * 10^exponent.
 struct TypedNumber {
@@ -16,6 +17,23 @@ struct TypedNumber {
 // The double nearest to `number`, 0 below the smallest; none above the largest double. Only the
 // leading digits are looked at, so any length takes the same time.
 std::optional<double> nearestDouble(const TypedNumber& number);
+
+// What a locale writes around a number's digits, in UTF-8.
+struct NumberSymbols {
+    std::string decimalSeparator = ".";
+    std::string minusSign = "-";
+    std::string plusSign = "+";
+};
+
+// The one reading of a typed number, the same on every platform, only the symbols coming from
+// the user's locale: blanks (spaces and tabs) around it; at most one sign, right before the
+// digits ('-', the minus sign U+2212, '+', or the locale's own); ASCII digits with at most one
+// decimal separator, with a digit on at least one side of it; an optional 'e' or 'E' with an
+// optional sign and at least one digit. Anything else is not a number: other blanks, group
+// separators, currency, parentheses, hexadecimal, infinities, other digits, a sign after the
+// number or two signs. So is a number beyond the largest double; one below the smallest is
+// still a number.
+std::optional<TypedNumber> readNumber(std::string_view text, const NumberSymbols& symbols);
 
 class NumberFormat {
 public:

@@ -2,11 +2,9 @@
 
 #include "SolveQuadratic.h"
 #include "LocaleNumbers.h"
-#include "RowNames.h"
+#include "LocaleRows.h"
 
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 namespace {
 
@@ -21,12 +19,10 @@ const Case cases[] = {
     {"worked example", "1", "14", "45", "-5 -9"},
     {"irrational roots", "1", "0", "-2", "1.41 -1.41"},
     {"half a cent from inexact decimals", "0.8", "-3.5", "1.2", "4 0.38"},
-    {"blanks, signs, exponents", " +1 ", "-3E0 ", " 2e0", "2 1"},
     {"no real roots", "1", "0", "1", "NoRealRoots"},
     {"a = 0", "0", "2", "1", "Failed"},
     {"b not a number", "1", "x", "1", "Failed"},
     {"a single blank", " ", "1", "1", "Failed"},
-    {"group separator", "1,000", "0", "-1", "Failed"},
     {"empty a, others not numbers", "", "x", "y", "MissingInput"},
     {"empty c", "x", "1", "", "MissingInput"},
     {"discriminant overflows", "1", "1e200", "1", "Failed"},
@@ -41,10 +37,9 @@ const Case cases[] = {
     {"scientific from 1e15", "1", "-1e15", "0", "1E+15 0"},
     {"fifteen digits", "1", "-123456789012.345", "0", "123456789012.35 0"},
     {"a megabyte of digits", ones, "0", "-1", "Failed"},
+    {"more than 40 nines carry into the next digit", "1", "0", "-0." + std::string(41, '9'),
+     "1 -1"},
     {"a megabyte after the point", "1." + ones, "0", "-1", "0.95 -0.95"},
-    {"embedded NUL", std::string("1\0 2", 4), "0", "-1", "Failed"},
-    {"infinity", "inf", "0", "-1", "Failed"},
-    {"beyond the largest double", "1e309", "0", "-1", "Failed"},
     {"below the smallest double, still a number", "1", "1e-400", "0", "0 0"},
     {"tiny beside huge, any exponent", "1", "1e-99999999", "-1e300", "1E+150 -1E+150"},
     {"only tiny coefficients", "1e-99999999", "0", "-1e-99999999", "1 -1"},
@@ -73,29 +68,18 @@ std::string shown(const SolveOutcome& outcome) {
     return words;
 }
 
-// The decimal-comma texts are the decimal-point ones with '.' and ',' swapped.
-std::string local(std::string text, bool comma) {
-    for (char& ch : text) {
-        ch = !comma ? ch : ch == '.' ? ',' : ch == ',' ? '.' : ch;
-    }
-    return text;
-}
-
 class SolveQuadraticTest : public testing::TestWithParam<std::tuple<Case, bool>> {};
 
 TEST_P(SolveQuadraticTest, showsWhatTheCaseNeeds) {
     const auto& [row, comma] = GetParam();
     const auto numbers = localeNumbers(comma);
-    EXPECT_EQ(shown(solveQuadratic(local(row.a, comma), local(row.b, comma), local(row.c, comma),
-                                   *numbers)),
-              local(row.shown, comma));
+    EXPECT_EQ(shown(solveQuadratic(inLocale(row.a, comma), inLocale(row.b, comma),
+                                   inLocale(row.c, comma), *numbers)),
+              inLocale(row.shown, comma));
 }
 
 INSTANTIATE_TEST_SUITE_P(rows, SolveQuadraticTest,
                          testing::Combine(testing::ValuesIn(cases), testing::Bool()),
-                         [](const testing::TestParamInfo<SolveQuadraticTest::ParamType>& row) {
-                             return testName(std::get<0>(row.param).name) +
-                                    (std::get<1>(row.param) ? "_de_DE" : "_en_US");
-                         });
+                         ByRowAndLocale());
 
 } // namespace
