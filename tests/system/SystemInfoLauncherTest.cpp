@@ -80,7 +80,7 @@ struct StartRow {
 };
 
 const StartRow startRows[] = {
-    {"first value, started as it is", 1, std::string("@\\MSINFO32.EXE\0", 15), {}, true},
+    {"first value, started by its exact path", 1, std::string("@\\MSINFO32.EXE\0", 15), {}, true},
     {"first value, the start fails", 1, "C:\\Nowhere.exe", "@", false},
     {"first value of type 2, an empty path", 2, "@\\MSINFO32.EXE", "@", false},
     {"first value empty", 1, "", "@", false},

@@ -19,7 +19,8 @@ struct TestMachine {
     // it and no one change it.
     virtual void setValue(const std::string& key, const std::string& name, std::uint32_t type,
                           const std::string& data, bool readOnly = false) = 0;
-    // A folder with blanks in its name that holds the program MSINFO32.EXE.
+    // A folder with blanks (on Windows also letters beyond ASCII) in its path that holds the
+    // program MSINFO32.EXE.
     virtual std::string programFolder() = 0;
     // The programs started since clear(); when one is `awaited`, it is given time to start.
     virtual std::vector<std::string> started(bool awaited) = 0;

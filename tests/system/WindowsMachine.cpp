@@ -1,8 +1,8 @@
 // The cases' machine on Windows itself: the system's registry, file test and program start. This
-// test program, copied into a folder with blanks, stands in for the system-information program
-// and leaves a marker file when started; a second copy waits where a split path would lead, a
-// third is hidden, a fourth (named as a number reads) in the current folder. Scripts beside them
-// leave the same mark if a shell runs them.
+// test program, copied into a folder with blanks and letters beyond ASCII, stands in for the
+// system-information program and, when started, leaves a marker file holding its command line; a
+// second copy waits where a split path would lead, a third is hidden, a fourth (named as a number
+// reads) in the current folder. Scripts beside them leave a mark if a shell runs them.
 
 #include "TestMachine.h"
 
@@ -21,10 +21,31 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path base = fs::temp_directory_path() / "brintamo system info test";
+const fs::path base = fs::temp_directory_path() / L"brintamo system info t\u00ebst";
 
 void require(bool done, const std::string& what) {
     done ? void() : throw std::runtime_error(what + " failed"); // registry calls set no last error
+}
+
+// A path in the system's ANSI code page, as the program reads it from the registry.
+std::string ansi(const fs::path& path) {
+    const std::wstring wide = path.wstring();
+    BOOL lossy = FALSE;
+    std::string text(wide.size() * 4, '\0');
+    text.resize(WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), int(wide.size()),
+                                    text.data(), int(text.size()), nullptr, &lossy));
+    require(!lossy, "writing a test path in the ANSI code page");
+    return text;
+}
+
+fs::path thisProgram() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return path;
+}
+
+std::string commandLineOf(const std::string& program) {
+    return '"' + program + '"';
 }
 
 // `access` is an access list in the system's own notation.
@@ -41,17 +62,18 @@ struct WindowsMachine final : TestMachine {
         fs::remove_all(base);
         fs::create_directories(programFolder());
         fs::create_directories(base / "Hidden");
-        for (const std::string& copy : programs_) {
-            fs::copy_file(std::string(_pgmptr), copy);
+        for (const fs::path& copy : programs_) {
+            fs::copy_file(thisProgram(), copy);
         }
-        require(SetFileAttributesA(programs_[2].c_str(), FILE_ATTRIBUTE_HIDDEN), "hiding");
+        require(SetFileAttributesW(programs_[2].c_str(), FILE_ATTRIBUTE_HIDDEN), "hiding");
         fs::create_directories(base / "a&b c");
         for (const fs::path& script :
              {fs::path(programFolder()) / "run.bat", fs::path(programFolder()) / "run.cmd",
               base / "a&b c" / "run.cmd"}) {
-            std::ofstream(script) << "@echo started> \"%~f0.ran\"\r\n";
+            std::ofstream(script) << "@echo a script> \"%~f0.ran\"\r\n";
         }
-        require(SetCurrentDirectoryA(programFolder().c_str()), "entering the program's folder");
+        require(SetCurrentDirectoryW((base / "Program Files").c_str()),
+                "entering the program's folder");
     }
     os::Registry& registry() override { return os::systemRegistry(); }
     os::FileTest& files() override { return os::systemFiles(); }
@@ -64,8 +86,10 @@ struct WindowsMachine final : TestMachine {
         for (const std::string& key : written_) {
             RegDeleteTreeA(HKEY_LOCAL_MACHINE, key.c_str());
         }
-        for (const std::string& ran : marked()) {
-            fs::remove(ran + ".ran");
+        for (const fs::directory_entry& file : fs::recursive_directory_iterator(base)) {
+            if (file.path().extension() == ".ran") {
+                fs::remove(file.path());
+            }
         }
     }
     // The system adds a terminating zero to text when the byte after it is one, so it is not. A
@@ -82,7 +106,7 @@ struct WindowsMachine final : TestMachine {
         written_.insert(key);
         readOnly ? setAccess(readOnly_ = handle, "D:(A;;KR;;;WD)") : void(RegCloseKey(handle));
     }
-    std::string programFolder() override { return (base / "Program Files").string(); }
+    std::string programFolder() override { return ansi(base / "Program Files"); }
     std::vector<std::string> started(bool awaited) override {
         std::vector<std::string> ran;
         for (int wait = awaited ? 600 : 1; ran.empty() && wait-- > 0; Sleep(50)) {
@@ -90,19 +114,24 @@ struct WindowsMachine final : TestMachine {
         }
         return ran;
     }
-    // What left its mark: a program or a script that ran.
+    // What left its mark: a program started with its exact path as the whole command line, or
+    // else what ran and how.
     static std::vector<std::string> marked() {
         std::vector<std::string> ran;
         for (const fs::directory_entry& file : fs::recursive_directory_iterator(base)) {
             if (file.path().extension() == ".ran") {
-                ran.push_back(fs::path(file.path()).replace_extension().string());
+                const std::string program = ansi(fs::path(file.path()).replace_extension());
+                std::string commandLine;
+                std::getline(std::ifstream(file.path()), commandLine);
+                ran.push_back(commandLine == commandLineOf(program)
+                                  ? program
+                                  : program + " started as " + commandLine);
             }
         }
         return ran;
     }
-    const std::string programs_[4] = {
-        programFolder() + "\\MSINFO32.EXE", (base / "Program.exe").string(),
-        (base / "Hidden" / "MSINFO32.EXE").string(), programFolder() + "\\16"};
+    const fs::path programs_[4] = {base / "Program Files" / "MSINFO32.EXE", base / "Program.exe",
+                                   base / "Hidden" / "MSINFO32.EXE", base / "Program Files" / "16"};
     std::set<std::string> written_;
     HKEY readOnly_ = nullptr;
 };
@@ -110,8 +139,8 @@ struct WindowsMachine final : TestMachine {
 } // namespace
 
 std::unique_ptr<TestMachine> makeTestMachine() {
-    if (std::string(_pgmptr).starts_with(base.string())) {
-        std::ofstream(std::string(_pgmptr) + ".ran") << "started\n";
+    if (thisProgram().wstring().starts_with(base.wstring())) {
+        std::ofstream(fs::path(thisProgram().wstring() + L".ran")) << GetCommandLineA() << '\n';
         return nullptr;
     }
     return std::make_unique<WindowsMachine>();
