@@ -16,7 +16,37 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_VERBATIM_VARIABLES ON) # values reach the package tools exactly as written here
 if(WIN32)
     # A 64-bit installer, with a Start-menu shortcut and an uninstaller.
-    set(CPACK_NSIS_DEFINES "Target amd64-unicode\n!include FileFunc.nsh")
+    set(uninstall_key "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brintamo")
+    # Folders the installer makes around the program's own, such as the outer ones of a nested
+    # new folder, are remembered before anything is installed and removed with it if still empty.
+    # A folder that was there before is never removed.
+    set(CPACK_NSIS_DEFINES
+        "Target amd64-unicode
+!include FileFunc.nsh
+Var outermostFolderMade
+Section \"-Remember the folders made\"
+  StrCpy $0 \"$INSTDIR\"
+  StrCpy $1 \"\"
+  brintamoSeekMade:
+    IfFileExists \"$0\\*.*\" brintamoFoundMade
+    StrCpy $1 $0
+    \${GetParent} $0 $0
+    StrCmp $0 \"\" brintamoFoundMade brintamoSeekMade
+  brintamoFoundMade:
+  StrCmp $1 \"\" +2
+  WriteRegStr SHCTX \"${uninstall_key}\" \"BrintamoOutermostFolderMade\" $1
+SectionEnd
+Function un.onUninstSuccess
+  StrCmp $outermostFolderMade \"\" brintamoRemovedMade
+  StrCpy $0 \"$INSTDIR\"
+  brintamoRemoveMade:
+    StrCmp $0 $outermostFolderMade brintamoRemovedMade
+    \${GetParent} $0 $0
+    StrCmp $0 \"\" brintamoRemovedMade
+    RMDir $0
+    Goto brintamoRemoveMade
+  brintamoRemovedMade:
+FunctionEnd")
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
     set(CPACK_PACKAGE_INSTALL_DIRECTORY Brintamo)
     set(CPACK_NSIS_PACKAGE_NAME Brintamo)
@@ -30,7 +60,6 @@ if(WIN32)
     # leaves no key behind, the publisher's own included.
     set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Brintamo)
     set(CPACK_NSIS_INSTALLED_ICON_NAME brintamo.exe)
-    set(uninstall_key "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brintamo")
     set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
         "\${GetSize} \"$INSTDIR\" \"/S=0K\" $0 $1 $2
   IntFmt $0 \"0x%08X\" $0
@@ -45,6 +74,7 @@ if(WIN32)
   SetErrorLevel 2
   Quit
   brintamoNotRunning:
+  ReadRegStr $outermostFolderMade SHCTX \"${uninstall_key}\" \"BrintamoOutermostFolderMade\"
   DeleteRegKey SHCTX \"${vendor_key}\\Brintamo\"
   DeleteRegKey /ifempty SHCTX \"${vendor_key}\"")
     set(CPACK_PACKAGE_FILE_NAME brintamo-${PROJECT_VERSION}-setup)

@@ -74,3 +74,19 @@ for key in "$uninstall_key" "$vendor_key"; do
     fi
 done
 echo "uninstalled: nothing left behind, on disk or in the registry"
+
+# Installed into a nested new folder inside one that was there, it removes what it made and
+# keeps what was there. (/D= takes no quotes, and Wine quotes an argument with blanks.)
+mkdir -p "wine-prefix/drive_c/Kept"
+wine "$installer" /S "/D=C:\\Kept\\MadeForIt\\Brintamo"
+wineserver -w
+[ -f "wine-prefix/drive_c/Kept/MadeForIt/Brintamo/brintamo.exe" ] ||
+    { echo "*** not installed into a nested new folder" >&2; exit 1; }
+wine "C:\\Kept\\MadeForIt\\Brintamo\\Uninstall.exe" /S
+wineserver -w
+if [ -e "wine-prefix/drive_c/Kept/MadeForIt" ] || [ ! -d "wine-prefix/drive_c/Kept" ]; then
+    echo "*** after uninstalling from a nested new folder, C:\\Kept holds:" >&2
+    find "wine-prefix/drive_c/Kept" >&2 2>/dev/null || echo "(it is gone)" >&2
+    exit 1
+fi
+echo "uninstalled from a nested new folder: the folders it made are gone, the one that was there kept"
