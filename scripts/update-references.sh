@@ -6,4 +6,8 @@ cd "$(dirname "$0")/.."
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j"$(nproc)"
 BRINTAMO_UPDATE_REFERENCES=1 ctest --preset dev -R '_test' -E real_window
+# The Windows windows, under Wine.
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j"$(nproc)"
+BRINTAMO_UPDATE_REFERENCES=1 ctest --preset windows -R '^window_test$'
 git status --short -- '*.png'

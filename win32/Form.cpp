@@ -143,12 +143,23 @@ void Form::closeWindow() {
 
 // The window takes the suggested place, and everything in it is made again for the new DPI.
 void Form::changeDpi(UINT dpi, const RECT& suggested) {
+    RECT client;
+    GetClientRect(window_, &client);
+    const SIZE scaled{MulDiv(client.right, int(dpi), int(dpi_)),
+                      MulDiv(client.bottom, int(dpi), int(dpi_))};
     dpi_ = dpi;
     auto fonts = std::make_unique<FontSet>(dpi);
     placeControls(window_, table_, *fonts, dpi);
     fonts_ = std::move(fonts); // the controls no longer use the old fonts
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame at the new DPI is not the one the suggestion was made for (Wine keeps its
+    // frame unscaled), the client area still scales exactly.
+    GetClientRect(window_, &client);
+    SetWindowPos(window_, nullptr, 0, 0,
+                 suggested.right - suggested.left + scaled.cx - client.right,
+                 suggested.bottom - suggested.top + scaled.cy - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window_, nullptr, TRUE);
 }
 

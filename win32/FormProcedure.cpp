@@ -62,10 +62,14 @@ void Form::command(WPARAM wParam) {
     if (HIWORD(wParam) != 0) {
         return; // a box's notification, not a click or a menu choice
     }
-    // Enter and Escape, as IsDialogMessage reports them, press the default and cancel buttons.
-    const char* pressed = id == IDOK       ? table_.defaultButton
-                          : id == IDCANCEL ? table_.cancelButton
-                                           : nullptr;
+    // Enter and Escape, as IsDialogMessage reports them, press the default and cancel buttons;
+    // Enter presses a button that has the focus instead.
+    const forms::ControlRow* focused = rowOf(GetFocus());
+    const bool onButton = focused != nullptr && focused->kind == forms::ControlKind::CommandButton;
+    const char* pressed = id == IDOK && onButton ? focused->name
+                          : id == IDOK           ? table_.defaultButton
+                          : id == IDCANCEL       ? table_.cancelButton
+                                                 : nullptr;
     const auto named = commandNames_.find(id);
     const std::string name = pressed != nullptr             ? pressed
                              : named != commandNames_.end() ? named->second

@@ -23,6 +23,14 @@ void showOnce(std::unique_ptr<Window>& window, Make make) {
 
 } // namespace
 
+void dispatch(MSG& message) {
+    const HWND window = GetAncestor(message.hwnd, GA_ROOT);
+    if (window == nullptr || !IsDialogMessageW(window, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 AboutBox::AboutBox(forms::MessageService& messages)
     : Form(forms::aboutBoxTable()),
       handlers_(*this, messages, os::systemRegistry(), os::systemFiles(), os::systemPrograms()) {

@@ -1,6 +1,6 @@
 #pragma once
-// The program's three windows on Windows: each built from its table, its buttons and menu items
-// wired to the handlers that say what they do.
+// The program's three windows on Windows, each built from its table with its buttons and menu
+// items wired to the handlers that say what they do, and how the program's loop hands out messages.
 
 #include "AboutBoxHandlers.h"
 #include "Form.h"
@@ -10,6 +10,10 @@
 #include <memory>
 
 namespace win32 {
+
+// Handles one message of the program's loop: Tab, Shift+Tab, access keys, Enter and Escape as in
+// dialogs, in whichever window they were meant for; anything else to its window.
+void dispatch(MSG& message);
 
 class AboutBox : public Form {
 public:

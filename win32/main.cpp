@@ -12,12 +12,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     main.show();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab, Shift+Tab, access keys, Enter and Escape as in dialogs.
-        const HWND window = GetAncestor(message.hwnd, GA_ROOT);
-        if (window == nullptr || !IsDialogMessageW(window, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        win32::dispatch(message);
     }
     return 0;
 }

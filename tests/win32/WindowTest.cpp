@@ -1,14 +1,14 @@
-// The Windows windows built from their tables inside the test, on Wine's X display, and checked
-// against their tables: the focus when a window opens and where Tab takes it, what a screen
-// reader hears for each control, the picture boxes' pixels, bold captions, and everything made
-// again for a new DPI.
+// The Windows windows built from their tables inside the test, on Wine's X display: at each
+// scaling, what the table says of every control, line and colour, and the whole look against
+// reference pictures; the focus when a window opens and where the dialog keys take it; what a
+// screen reader hears for each control.
 
 #include "AboutBoxTable.h"
 #include "FormBuilder.h"
 #include "HelpWindowTable.h"
 #include "MainWindowTable.h"
-#include "Resources.h"
 #include "RowNames.h"
+#include "WindowPictures.h"
 #include "Windows.h"
 
 #include <gtest/gtest.h>
@@ -16,33 +16,45 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-class SilentMessages final : public forms::MessageService {
-public:
-    int showMessage(const std::string&) override { return forms::messageBoxOk; }
+struct RecordingMessages final : forms::MessageService {
+    int showMessage(const std::string& text) override {
+        shown.push_back(text);
+        return forms::messageBoxOk;
+    }
+    std::vector<std::string> shown;
 };
 
+// Runs the program's own loop for a moment.
 void pump() {
     for (int round = 0; round < 20; ++round) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+            win32::dispatch(message);
         }
         Sleep(10);
     }
 }
 
+// As Windows does when a window moves to a monitor of another scaling: it suggests a place with
+// the client area scaled.
 void moveToDpi(HWND window, UINT dpi) {
-    RECT suggested;
-    GetWindowRect(window, &suggested);
-    suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, int(dpi), 96);
-    suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, int(dpi), 96);
+    RECT client;
+    GetClientRect(window, &client);
+    RECT suggested{0, 0, MulDiv(client.right, int(dpi), 96), MulDiv(client.bottom, int(dpi), 96)};
+    AdjustWindowRectExForDpi(&suggested, DWORD(GetWindowLongW(window, GWL_STYLE)),
+                             GetMenu(window) != nullptr, DWORD(GetWindowLongW(window, GWL_EXSTYLE)),
+                             dpi);
+    RECT place;
+    GetWindowRect(window, &place);
+    OffsetRect(&suggested, place.left - suggested.left, place.top - suggested.top);
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     pump();
 }
@@ -53,54 +65,71 @@ struct WindowCase {
     const char* focusAtStart;
 };
 
-const WindowCase windows[] = {
-    {"main_window", forms::mainWindowTable, forms::mainWindow::coefficientA},
-    {"about_box", forms::aboutBoxTable, forms::aboutBox::okButton},
-    {"help_window", forms::helpWindowTable, "Picture1"},
-};
+const WindowCase mainWindow{"Brintamo", forms::mainWindowTable, forms::mainWindow::coefficientA};
+const WindowCase aboutBox{"frmAbout", forms::aboutBoxTable, forms::aboutBox::okButton};
+const WindowCase helpWindow{"Help", forms::helpWindowTable, "Picture1"};
+const WindowCase windows[] = {mainWindow, aboutBox, helpWindow};
 
-std::unique_ptr<win32::Form> build(const WindowCase& window) {
-    static SilentMessages messages;
-    if (window.table == forms::mainWindowTable) {
-        return std::make_unique<win32::MainWindow>(messages);
-    }
-    if (window.table == forms::aboutBoxTable) {
-        return std::make_unique<win32::AboutBox>(messages);
-    }
-    return std::make_unique<win32::Form>(window.table());
-}
-
-class EachWindow : public testing::TestWithParam<WindowCase> {
-protected:
-    void SetUp() override {
-        form_ = build(GetParam());
+// A window of the program, shown, as the program makes it.
+class Shown {
+public:
+    explicit Shown(const WindowCase& window) : table_(window.table()) {
+        SetCaretBlinkTime(INFINITE); // a steady text cursor keeps pictures comparable
+        if (window.table == forms::mainWindowTable) {
+            form_ = std::make_unique<win32::MainWindow>(messages);
+        } else if (window.table == forms::aboutBoxTable) {
+            form_ = std::make_unique<win32::AboutBox>(messages);
+        } else {
+            form_ = std::make_unique<win32::Form>(table_);
+        }
         form_->show();
         pump();
     }
-    const forms::WindowTable& table() const { return GetParam().table(); }
-    std::string focusedName() const {
+    HWND window() const { return form_->window(); }
+    HWND control(const char* name) const { return form_->control(name); }
+    std::string focused() const {
         const auto index = std::size_t(GetDlgCtrlID(GetFocus()) - win32::firstControlId);
-        return IsChild(form_->window(), GetFocus()) && index < table().controls.size()
-                   ? table().controls[index].name
+        return window() == nullptr ? "(closed)"
+               : IsChild(window(), GetFocus()) && index < table_.controls.size()
+                   ? table_.controls[index].name
                    : "(not a control of the window)";
     }
-    void pressTab() const {
-        MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
-        IsDialogMessageW(form_->window(), &tab);
-        pump();
-    }
 
+    RecordingMessages messages;
+
+private:
+    const forms::WindowTable& table_;
     std::unique_ptr<win32::Form> form_;
 };
 
+// Keys as the keyboard sends them, to whichever control has the focus; each held down in turn
+// and let go in the reverse order.
+void pressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> strokes;
+    for (const WORD key : keys) {
+        strokes.push_back({INPUT_KEYBOARD, {}});
+        strokes.back().ki.wVk = key;
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        strokes.push_back({INPUT_KEYBOARD, {}});
+        strokes.back().ki.wVk = *--key;
+        strokes.back().ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(UINT(strokes.size()), strokes.data(), sizeof(INPUT));
+    pump();
+}
+
+class EachWindow : public testing::TestWithParam<WindowCase> {};
+
 TEST_P(EachWindow, opensWithTheFocusWhereItsFirstControlIs) {
-    EXPECT_EQ(focusedName(), GetParam().focusAtStart);
+    EXPECT_EQ(Shown(GetParam()).focused(), GetParam().focusAtStart);
 }
 
 // Labels never take the focus; boxes, buttons and picture boxes do, by tab index, round again.
 TEST_P(EachWindow, tabFollowsTheTabIndexesRoundAgain) {
+    const Shown shown(GetParam());
     std::vector<const forms::ControlRow*> focusable;
-    for (const forms::ControlRow& row : table().controls) {
+    for (const forms::ControlRow& row : GetParam().table().controls) {
         if (row.kind != forms::ControlKind::Label) {
             focusable.push_back(&row);
         }
@@ -110,16 +139,17 @@ TEST_P(EachWindow, tabFollowsTheTabIndexesRoundAgain) {
     std::vector<std::string> visited;
     for (std::size_t step = 0; step <= focusable.size(); ++step) {
         expected.emplace_back(focusable[step % focusable.size()]->name);
-        visited.push_back(focusedName());
-        pressTab();
+        visited.push_back(shown.focused());
+        pressKeys({VK_TAB});
     }
     EXPECT_EQ(visited, expected);
 }
 
 TEST_P(EachWindow, screenReadersHearTheNameAndDescriptionOfEachControl) {
-    for (const forms::AccessibleRow& row : table().accessible) {
+    const Shown shown(GetParam());
+    for (const forms::AccessibleRow& row : GetParam().table().accessible) {
         IAccessible* accessible = nullptr;
-        ASSERT_EQ(AccessibleObjectFromWindow(form_->control(row.control), DWORD(OBJID_CLIENT),
+        ASSERT_EQ(AccessibleObjectFromWindow(shown.control(row.control), DWORD(OBJID_CLIENT),
                                              __uuidof(IAccessible),
                                              reinterpret_cast<void**>(&accessible)),
                   S_OK)
@@ -142,163 +172,184 @@ TEST_P(EachWindow, screenReadersHearTheNameAndDescriptionOfEachControl) {
     }
 }
 
-int pixels(int twips, UINT dpi) {
-    return int(twips * dpi / 1440);
+INSTANTIATE_TEST_SUITE_P(Windows, EachWindow, testing::ValuesIn(windows), ByRowName());
+
+// What a key does in a window, the focus first on `focus`: where the focus is then, or that the
+// window closed, and whether a message was shown.
+struct KeyRow {
+    const char* name;
+    const WindowCase& window;
+    const char* focus;
+    std::initializer_list<WORD> keys;
+    std::string then;
+};
+
+const std::string unavailable = " after \"System Information Is Unavailable At This Time\"";
+const KeyRow keyRows[] = {
+    {"main window, Shift+Tab from the a box round to CLEAR",
+     mainWindow,
+     "Text1",
+     {VK_SHIFT, VK_TAB},
+     "Command2"},
+    {"main window, Shift+Tab from c back to b", mainWindow, "Text3", {VK_SHIFT, VK_TAB}, "Text2"},
+    {"main window, Enter in a box does nothing", mainWindow, "Text1", {VK_RETURN}, "Text1"},
+    {"main window, Escape in a box does nothing", mainWindow, "Text2", {VK_ESCAPE}, "Text2"},
+    {"main window, Space presses CALCULATE",
+     mainWindow,
+     "Command1",
+     {VK_SPACE},
+     "Command1 after \"Please enter a number into all of the boxes.\""},
+    {"About, Escape on OK closes", aboutBox, "cmdOK", {VK_ESCAPE}, "(closed)"},
+    {"About, Escape on System Info closes", aboutBox, "cmdSysInfo", {VK_ESCAPE}, "(closed)"},
+    {"About, Enter on OK closes", aboutBox, "cmdOK", {VK_RETURN}, "(closed)"},
+    {"About, Enter on System Info presses it",
+     aboutBox,
+     "cmdSysInfo",
+     {VK_RETURN},
+     "cmdSysInfo" + unavailable},
+    {"About, Alt+S presses System Info",
+     aboutBox,
+     "cmdOK",
+     {VK_MENU, 'S'},
+     "cmdSysInfo" + unavailable},
+    {"About, Shift+Tab from OK round to the address",
+     aboutBox,
+     "cmdOK",
+     {VK_SHIFT, VK_TAB},
+     "Text1"},
+    {"Help, Escape does nothing", helpWindow, "Picture1", {VK_ESCAPE}, "Picture1"},
+    {"Help, Shift+Tab stays on the only control",
+     helpWindow,
+     "Picture1",
+     {VK_SHIFT, VK_TAB},
+     "Picture1"},
+};
+
+class Keys : public testing::TestWithParam<KeyRow> {};
+
+TEST_P(Keys, workAsInDialogs) {
+    const KeyRow& row = GetParam();
+    Shown shown(row.window);
+    SetFocus(shown.control(row.focus));
+    pressKeys(row.keys);
+    std::string then = shown.focused();
+    for (const std::string& message : shown.messages.shown) {
+        then += " after \"" + message + '"';
+    }
+    EXPECT_EQ(then, row.then);
 }
 
-// Moved to a monitor at twice the scaling, every control is where its twips say and every font
-// is its points high there.
-TEST_P(EachWindow, aNewDpiRebuildsPlacesAndFonts) {
-    RECT before;
-    GetWindowRect(form_->window(), &before);
-    moveToDpi(form_->window(), 192);
-    RECT now;
-    GetWindowRect(form_->window(), &now);
-    EXPECT_EQ(now.right - now.left, 2 * (before.right - before.left)) << "the suggested place";
-    for (const forms::ControlRow& row : table().controls) {
-        const HWND control = form_->control(row.name);
+INSTANTIATE_TEST_SUITE_P(rows, Keys, testing::ValuesIn(keyRows), ByRowName());
+
+int pixels(int twips, UINT dpi) {
+    return MulDiv(twips, int(dpi), 1440);
+}
+
+COLORREF colourOf(const forms::Colour& colour, int fallback) {
+    switch (colour.source) {
+    case forms::Colour::Source::Rgb:
+        return RGB(colour.rgb >> 16, colour.rgb >> 8 & 0xFF, colour.rgb & 0xFF);
+    case forms::Colour::Source::System:
+        return GetSysColor(int(colour.system));
+    default:
+        return GetSysColor(fallback);
+    }
+}
+
+// The colour most of an area shows.
+COLORREF mostOf(const pictures::Picture& picture, const RECT& area) {
+    std::map<COLORREF, int> counts;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            ++counts[picture.at(x, y)];
+        }
+    }
+    return std::ranges::max_element(counts, {}, &std::pair<const COLORREF, int>::second)->first;
+}
+
+class AtScaling : public testing::TestWithParam<std::tuple<WindowCase, UINT>> {};
+
+// Each control where its twips say, in its font at its points, its face in its background
+// colour; each line in its colour; and all of it as the reference picture shows.
+TEST_P(AtScaling, looksAsItsTableSays) {
+    const auto& [window, dpi] = GetParam();
+    const forms::WindowTable& table = window.table();
+    const Shown shown(window);
+    if (dpi != 96) {
+        moveToDpi(shown.window(), dpi);
+    }
+    const pictures::Picture picture = pictures::shown(shown.window());
+    EXPECT_EQ(picture.width, pixels(table.clientWidth, dpi));
+    EXPECT_EQ(picture.height, pixels(table.clientHeight, dpi));
+    for (const forms::ControlRow& row : table.controls) {
+        const HWND control = shown.control(row.name);
         RECT place;
         GetWindowRect(control, &place);
-        MapWindowPoints(nullptr, form_->window(), reinterpret_cast<POINT*>(&place), 2);
-        EXPECT_EQ(place.left, pixels(row.left, 192)) << row.name;
-        EXPECT_EQ(place.top, pixels(row.top, 192)) << row.name;
-        EXPECT_EQ(place.right - place.left, pixels(row.width, 192)) << row.name;
-        EXPECT_EQ(place.bottom - place.top, pixels(row.height, 192)) << row.name;
+        MapWindowPoints(nullptr, shown.window(), reinterpret_cast<POINT*>(&place), 2);
+        const RECT expected{pixels(row.left, dpi), pixels(row.top, dpi),
+                            pixels(row.left, dpi) + pixels(row.width, dpi),
+                            pixels(row.top, dpi) + pixels(row.height, dpi)};
+        EXPECT_TRUE(EqualRect(&place, &expected)) << row.name;
         if (row.kind == forms::ControlKind::PictureBox) {
-            continue; // shows no text
+            continue; // shows a picture, not text
         }
+        const bool box = row.kind == forms::ControlKind::TextBox;
+        EXPECT_EQ(mostOf(picture, place),
+                  colourOf(row.background, box ? COLOR_WINDOW : COLOR_BTNFACE))
+            << row.name;
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
                    &font);
-        EXPECT_EQ(-font.lfHeight, int(row.font.points * 192 / 72 + 0.5)) << row.name;
+        EXPECT_EQ(-font.lfHeight, int(row.font.points * dpi / 72 + 0.5)) << row.name;
+        EXPECT_EQ(font.lfWeight, row.font.bold ? FW_BOLD : FW_NORMAL) << row.name;
+        EXPECT_STREQ(font.lfFaceName, L"MS Sans Serif") << row.name;
     }
+    for (const forms::LineRow& line : table.lines) { // seen along it, where no later one lies
+        const int length = std::max(std::abs(line.x2 - line.x1), std::abs(line.y2 - line.y1));
+        int seen = 0;
+        for (int step = 0; step < length; step += 15) {
+            seen += picture.at(pixels(line.x1 + (line.x2 - line.x1) * step / length, dpi),
+                               pixels(line.y1 + (line.y2 - line.y1) * step / length, dpi)) ==
+                            colourOf(line.colour, COLOR_BTNTEXT)
+                        ? 1
+                        : 0;
+        }
+        EXPECT_GT(seen, 0) << "the line from " << line.x1 << ',' << line.y1;
+    }
+    EXPECT_TRUE(pictures::matchesReference(picture, std::string(window.name) + '-' +
+                                                        std::to_string(dpi) + "dpi"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, EachWindow, testing::ValuesIn(windows), ByRowName());
+INSTANTIATE_TEST_SUITE_P(rows, AtScaling,
+                         testing::Combine(testing::ValuesIn(windows),
+                                          testing::Values(96U, 144U, 192U)),
+                         [](const testing::TestParamInfo<AtScaling::ParamType>& row) {
+                             return testName(std::get<0>(row.param).name) + "_at_" +
+                                    std::to_string(std::get<1>(row.param)) + "dpi";
+                         });
+
+// In use: three messages printed their lines, CLEAR is held down and CALCULATE shows the focus
+// mark that the keyboard brings.
+TEST(MainWindow, inUseLooksAsItsReference) {
+    const Shown shown(mainWindow);
+    const HWND calculate = shown.control(forms::mainWindow::calculateButton);
+    for (int press = 0; press < 3; ++press) {
+        SendMessageW(calculate, BM_CLICK, 0, 0);
+    }
+    SetFocus(calculate);
+    SendMessageW(shown.window(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    SendMessageW(shown.control(forms::mainWindow::clearButton), BM_SETSTATE, TRUE, 0);
+    pump();
+    EXPECT_TRUE(pictures::matchesReference(pictures::shown(shown.window()), "Brintamo-in-use"));
+}
 
 // Pasted, a text longer than an edit control's own limit is kept whole.
 TEST(Boxes, takeAnyLength) {
-    SilentMessages messages;
-    win32::MainWindow main(messages);
-    const HWND box = main.control(forms::mainWindow::coefficientA);
+    const Shown shown(mainWindow);
+    const HWND box = shown.control(forms::mainWindow::coefficientA);
     const std::wstring pasted = L"0." + std::wstring(39997, L'0') + L"1";
     SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pasted.c_str()));
     EXPECT_EQ(GetWindowTextLengthW(box), int(pasted.size()));
-}
-
-// Where the dark pixels of `dc` lie within its top-left `width` by `height`.
-RECT inkBounds(HDC dc, int width, int height) {
-    RECT ink{width, height, -1, -1};
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const COLORREF pixel = GetPixel(dc, x, y);
-            if (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 3 * 128) {
-                ink = {std::min(ink.left, LONG(x)), std::min(ink.top, LONG(y)),
-                       std::max(ink.right, LONG(x)), std::max(ink.bottom, LONG(y))};
-            }
-        }
-    }
-    return ink;
-}
-
-class HelpPicture : public testing::TestWithParam<UINT> {};
-
-// The worked example from the inner top-left corner at the scaling's size: at a whole factor each
-// pixel enlarged, between them its ink where the enlarged ink would be. Wherever it does not
-// reach, the button face.
-TEST_P(HelpPicture, drawnFromTheInnerCornerWithTheFaceAroundIt) {
-    const UINT dpi = GetParam();
-    win32::Form help(forms::helpWindowTable());
-    help.show();
-    pump();
-    moveToDpi(help.window(), dpi);
-    const HWND box = help.control("Picture1");
-    const HANDLE picture = LoadImageW(
-        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(BRINTAMO_HELP_PICTURE), IMAGE_BITMAP, 0, 0, 0);
-    BITMAP natural{};
-    GetObjectW(picture, sizeof natural, &natural);
-    const int width = MulDiv(natural.bmWidth, int(dpi), 96);
-    const int height = MulDiv(natural.bmHeight, int(dpi), 96);
-    const HDC source = CreateCompatibleDC(nullptr);
-    SelectObject(source, picture);
-    const HDC shown = GetDC(box);
-    if (dpi % 96 == 0) {
-        const int scale = int(dpi / 96);
-        int differing = 0;
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                differing +=
-                    GetPixel(shown, x, y) != GetPixel(source, x / scale, y / scale) ? 1 : 0;
-            }
-        }
-        EXPECT_EQ(differing, 0);
-    }
-    const RECT ink = inkBounds(source, natural.bmWidth, natural.bmHeight);
-    const RECT shownInk = inkBounds(shown, width, height);
-    for (const auto& [drawn, expected] : {std::pair{shownInk.left, ink.left},
-                                          {shownInk.top, ink.top},
-                                          {shownInk.right, ink.right},
-                                          {shownInk.bottom, ink.bottom}}) {
-        EXPECT_NEAR(drawn, expected * LONG(dpi) / 96, 2);
-    }
-    RECT inner;
-    GetClientRect(box, &inner);
-    EXPECT_EQ(GetPixel(shown, 0, height), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(GetPixel(shown, width - 1, height), GetSysColor(COLOR_BTNFACE));
-    if (width < inner.right) {
-        EXPECT_EQ(GetPixel(shown, width, 0), GetSysColor(COLOR_BTNFACE));
-    }
-    ReleaseDC(box, shown);
-    DeleteDC(source);
-    DeleteObject(picture);
-    if (dpi == 96) { // the sunken edge is 2 pixels wide: one row of face under the picture
-        EXPECT_EQ(inner.bottom, natural.bmHeight + 1);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Scalings, HelpPicture, testing::Values(96U, 144U, 192U));
-
-int inkIn(HDC dc, RECT area, COLORREF ink) {
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            count += GetPixel(dc, x, y) == ink ? 1 : 0;
-        }
-    }
-    return count;
-}
-
-// Bold as Windows draws it: more ink than the same caption in the regular face of that size.
-TEST(Captions, theMainWindowsButtonsAreBold) {
-    SilentMessages messages;
-    win32::MainWindow main(messages);
-    main.show();
-    pump();
-    for (const char* name : {forms::mainWindow::calculateButton, forms::mainWindow::clearButton}) {
-        const HWND button = main.control(name);
-        RECT face;
-        GetClientRect(button, &face);
-        InflateRect(&face, -3, -3);
-        const HDC screen = GetDC(button);
-        const int bold = inkIn(screen, face, GetSysColor(COLOR_BTNTEXT));
-        ReleaseDC(button, screen);
-
-        const HDC canvas = CreateCompatibleDC(nullptr);
-        const HBITMAP sheet = CreateCompatibleBitmap(GetDC(nullptr), face.right, face.bottom);
-        SelectObject(canvas, sheet);
-        FillRect(canvas, &face, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        const HFONT regular = win32::createFont({13.5, false}, main.dpi());
-        SelectObject(canvas, regular);
-        SetBkMode(canvas, TRANSPARENT);
-        wchar_t caption[32];
-        GetWindowTextW(button, caption, 32);
-        DrawTextW(canvas, caption, -1, &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        const int plain = inkIn(canvas, face, RGB(0, 0, 0));
-        DeleteDC(canvas);
-        DeleteObject(sheet);
-        DeleteObject(regular);
-        EXPECT_GT(bold, plain * 5 / 4) << name;
-    }
 }
 
 } // namespace
