@@ -1,12 +1,11 @@
-// The Qt front end's window services: numbers as the program writes them, printed lines, lines
-// of the surface and the message box.
+// The Qt front end's window services: printed lines, lines of the surface, a pressed button and
+// the message box.
 
 #include "Form.h"
 #include "Application.h"
 #include "MessageBox.h"
 #include "OutcomeMessages.h"
 #include "Pictures.h"
-#include "QtNumberFormat.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -31,15 +30,6 @@ class FormTest : public QObject {
 
 private slots:
     void initTestCase() { qtui::prepareApplication(); }
-
-    void writesNumbers() {
-        for (const auto& [value, locale, text] :
-             {std::tuple{-0.0, "en", "0"},
-              {1e15, "en", "1E+15"},
-              {1234567890123456.0, "de", "1,23456789012346E+15"}}) {
-            QCOMPARE(QtNumberFormat(QLocale(locale)).write(value), std::string(text));
-        }
-    }
 
     // Lines are drawn once, behind controls, and what falls below the window's bottom edge is not
     // seen even when the window grows.
