@@ -1,5 +1,5 @@
-// The Qt front end's window services: printed lines, lines of the surface, a pressed button and
-// the message box.
+// The Qt front end's window services: printed lines, a pressed button and the message box. (The
+// lines of a window's surface are pinned by the reference pictures.)
 
 #include "Form.h"
 #include "Application.h"
@@ -49,45 +49,6 @@ private slots:
         QCOMPARE(pictures::inkIn(surface(), QRect(0, 200, 60, 200)), 0);
         form.surface()->repaint(); // as after restoring from the minimised state
         QCOMPARE(pictures::inkIn(surface(), QRect(0, 0, 60, 13)), 0);
-    }
-
-    // A line covers the pixels from its first point up to, not including, its last, as Windows
-    // draws it; a later line lies over an earlier one, and a 2-pixel line takes the row above.
-    void linesEndWhereTheirTwipsSay() {
-        constexpr forms::Colour grey = forms::Colour::fromRgb(128, 128, 128);
-        constexpr forms::Colour white = forms::Colour::fromRgb(255, 255, 255);
-        static constexpr std::array lines = {forms::LineRow{120, 300, 600, 300, grey, 1},
-                                             forms::LineRow{105, 300, 570, 300, white, 2}};
-        constexpr forms::WindowTable window{"Lines",
-                                            "Lines",
-                                            900,
-                                            900,
-                                            forms::Colour::fromRgb(192, 0, 0),
-                                            {},
-                                            {},
-                                            forms::Border::Sizable,
-                                            -1,
-                                            -1,
-                                            lines};
-        qtui::Form form(window);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const QImage surface = pictures::shown(form, form.surface()->geometry());
-        QStringList rows;
-        for (int y = 18; y <= 21; ++y) {
-            QString row;
-            for (int x = 5; x <= 41; ++x) {
-                const QRgb pixel = surface.pixel(x, y);
-                row += pixel == qRgb(255, 255, 255)   ? u'W'
-                       : pixel == qRgb(128, 128, 128) ? u'g'
-                                                      : u'.';
-            }
-            rows << row;
-        }
-        QCOMPARE(rows, QStringList({".....................................",
-                                    "..WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW....",
-                                    "..WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWgg..",
-                                    "....................................."}));
     }
 
     // A pressed button looks pressed: its edge turns round, dark above and to the left.
