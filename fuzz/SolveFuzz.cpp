@@ -170,27 +170,15 @@ std::optional<TypedNumber> meaning(const QString& text, QChar point) {
         return std::nullopt;
     }
     const auto isMinus = [](const QString& sign) { return !sign.isEmpty() && sign != u'+'; };
-    TypedNumber number{isMinus(match.captured(1)), (whole + fraction).toStdString(), 0, 0};
     QString exponent = match.captured(5);
     while (exponent.size() > 1 && exponent.front() == u'0') {
         exponent.remove(0, 1);
     }
-    number.exponent = (exponent.size() > 12 ? 1LL << 40 : exponent.toLongLong()) *
-                          (isMinus(match.captured(4)) ? -1 : 1) -
-                      fraction.size();
-    number.digits.erase(0, number.digits.find_first_not_of('0'));
-    const auto significantEnd = number.digits.find_last_not_of('0');
-    if (significantEnd == std::string::npos) {
-        return TypedNumber{};
-    }
-    number.exponent += static_cast<long long>(number.digits.size() - significantEnd - 1);
-    number.digits.resize(significantEnd + 1);
-    const std::optional<double> nearest = nearestDouble(number);
-    if (!nearest) {
-        return std::nullopt;
-    }
-    number.nearest = *nearest;
-    return number;
+    return typedNumber(
+        isMinus(match.captured(1)), (whole + fraction).toStdString(),
+        (exponent.size() > 15 ? 1LL << 40 : std::min(exponent.toLongLong(), 1LL << 40)) *
+                (isMinus(match.captured(4)) ? -1 : 1) -
+            fraction.size());
 }
 
 bool same(const std::optional<TypedNumber>& x, const std::optional<TypedNumber>& y) {

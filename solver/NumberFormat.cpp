@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 namespace {
 
@@ -64,6 +65,26 @@ std::optional<double> nearestDouble(const TypedNumber& number) {
     return number.negative ? -value : value;
 }
 
+std::optional<TypedNumber> typedNumber(bool negative, std::string digits, long long exponent) {
+    const auto significantEnd = digits.find_last_not_of('0');
+    if (significantEnd == std::string::npos) {
+        return TypedNumber{};
+    }
+    TypedNumber number{negative,
+                       {},
+                       exponent + static_cast<long long>(digits.size()) -
+                           static_cast<long long>(significantEnd) - 1,
+                       0};
+    digits.resize(significantEnd + 1);
+    number.digits = digits.substr(digits.find_first_not_of('0'));
+    const std::optional<double> nearest = nearestDouble(number);
+    if (!nearest) {
+        return std::nullopt;
+    }
+    number.nearest = *nearest;
+    return number;
+}
+
 std::optional<TypedNumber> readNumber(std::string_view text, const NumberSymbols& symbols) {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
@@ -71,23 +92,20 @@ std::optional<TypedNumber> readNumber(std::string_view text, const NumberSymbols
     while (!text.empty() && isBlank(text.back())) {
         text.remove_suffix(1);
     }
-    TypedNumber number{takeSign(text, symbols), {}, 0, 0};
-    number.digits.reserve(text.size());
-    bool anyDigit = false;
+    const bool negative = takeSign(text, symbols);
+    std::string digits;
+    long long exponent = 0;
     const auto takeDigits = [&](bool afterSeparator) {
         for (; !text.empty() && isDigit(text.front()); text.remove_prefix(1)) {
-            anyDigit = true;
-            if (text.front() != '0' || !number.digits.empty()) {
-                number.digits.push_back(text.front());
-            }
-            number.exponent -= afterSeparator ? 1 : 0;
+            digits.push_back(text.front());
+            exponent -= afterSeparator ? 1 : 0;
         }
     };
     takeDigits(false);
     if (take(text, symbols.decimalSeparator)) {
         takeDigits(true);
     }
-    if (!anyDigit) {
+    if (digits.empty()) {
         return std::nullopt;
     }
     if (take(text, "e") || take(text, "E")) {
@@ -99,21 +117,7 @@ std::optional<TypedNumber> readNumber(std::string_view text, const NumberSymbols
         for (; !text.empty() && isDigit(text.front()); text.remove_prefix(1)) {
             written = std::min(written * 10 + (text.front() - '0'), exponentCeiling);
         }
-        number.exponent += negativeExponent ? -written : written;
+        exponent += negativeExponent ? -written : written;
     }
-    if (!text.empty()) {
-        return std::nullopt;
-    }
-    const auto significantEnd = number.digits.find_last_not_of('0');
-    if (significantEnd == std::string::npos) {
-        return TypedNumber{};
-    }
-    number.exponent += static_cast<long long>(number.digits.size() - significantEnd - 1);
-    number.digits.resize(significantEnd + 1);
-    const std::optional<double> nearest = nearestDouble(number);
-    if (!nearest) {
-        return std::nullopt;
-    }
-    number.nearest = *nearest;
-    return number;
+    return text.empty() ? typedNumber(negative, std::move(digits), exponent) : std::nullopt;
 }

@@ -18,6 +18,10 @@ struct TypedNumber {
 // leading digits are looked at, so any length takes the same time.
 std::optional<double> nearestDouble(const TypedNumber& number);
 
+// The number (negative ? -1 : 1) * digits * 10^exponent, its digits (ASCII, maybe with leading or
+// trailing zeros) made plain; none beyond the largest double.
+std::optional<TypedNumber> typedNumber(bool negative, std::string digits, long long exponent);
+
 // What a locale writes around a number's digits, in UTF-8.
 struct NumberSymbols {
     std::string decimalSeparator = ".";
