@@ -156,10 +156,12 @@ void Form::changeDpi(UINT dpi, const RECT& suggested) {
     // Where the frame at the new DPI is not the one the suggestion was made for (Wine keeps its
     // frame unscaled), the client area still scales exactly.
     GetClientRect(window_, &client);
-    SetWindowPos(window_, nullptr, 0, 0,
-                 suggested.right - suggested.left + scaled.cx - client.right,
-                 suggested.bottom - suggested.top + scaled.cy - client.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!IsIconic(window_)) {
+        SetWindowPos(window_, nullptr, 0, 0,
+                     suggested.right - suggested.left + scaled.cx - client.right,
+                     suggested.bottom - suggested.top + scaled.cy - client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     InvalidateRect(window_, nullptr, TRUE);
 }
 
