@@ -214,6 +214,9 @@ TEST(BrintamoExe, helpAndAboutOnceEachAndTheProgramEndsWithTheLastWindow) {
     EXPECT_TRUE(waitFor([&] { return GetForegroundWindow() == about; }));
     EXPECT_EQ(windowsTitled(L"Help"), 1);
     EXPECT_EQ(windowsTitled(L"About Brintamo"), 1);
+    ShowWindow(about, SW_MINIMIZE); // chosen again, it comes back from the taskbar
+    program.choose(aboutItem);
+    EXPECT_TRUE(waitFor([&] { return !IsIconic(about) && GetForegroundWindow() == about; }));
 
     // A message from the main window holds every window of the program until it is answered.
     const HWND help = windowTitled(L"Help");
