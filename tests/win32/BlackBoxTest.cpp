@@ -172,6 +172,9 @@ std::vector<COLORREF> printedLine(HWND window, int line) {
 TEST(BrintamoExe, theKeyboardFromTheStartAndAfterEachMessage) {
     const Program program;
     ASSERT_NE(program.main(), nullptr);
+    const HANDLE running = OpenMutexW(SYNCHRONIZE, FALSE, L"Brintamo is running");
+    EXPECT_NE(running, nullptr) << "the program announces itself to its uninstaller";
+    CloseHandle(running);
     EXPECT_TRUE(waitFor([&] { return focusIn(program.main()) == program.box(coefficientA); }));
     pressKey('7');
     EXPECT_TRUE(waitFor([&] { return textOf(program.box(coefficientA)) == L"7"; }))
