@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
+
 namespace {
 
 struct Reading {
@@ -91,3 +94,16 @@ INSTANTIATE_TEST_SUITE_P(rows, NumberReadingTest,
                          ByRowAndLocale());
 
 } // namespace
+
+// Halfway between two doubles, the digits as typed decide: exactly halfway goes to the even one,
+// a hair above goes up, however far past the deciding digits the hair lies.
+TEST(NearestDouble, aTieGoesToTheEvenDoubleUnlessALaterDigitTipsIt) {
+    const std::string tie = "5444517870735016019876903526222878736384"; // (2^53 + 1) * 2^79
+    const auto numbers = localeNumbers(false);
+    for (const auto& [text, nearest] :
+         {std::pair{tie, std::ldexp(1.0, 132)},
+          {tie + ".1", std::ldexp(1.0, 132) + std::ldexp(1.0, 80)},
+          {tie + "." + std::string(50, '0') + "1", std::ldexp(1.0, 132) + std::ldexp(1.0, 80)}}) {
+        EXPECT_EQ(numbers->read(text).value_or(TypedNumber{}).nearest, nearest) << text;
+    }
+}
