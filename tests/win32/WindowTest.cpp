@@ -343,6 +343,14 @@ TEST(MainWindow, inUseLooksAsItsReference) {
     EXPECT_TRUE(pictures::matchesReference(pictures::shown(shown.window()), "Brintamo-in-use"));
 }
 
+// A click on a picture box gives it the focus, as on any control that takes it.
+TEST(PictureBoxes, takeTheFocusOnAClick) {
+    const Shown shown(aboutBox);
+    SendMessageW(shown.control("picIcon"), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    pump();
+    EXPECT_EQ(shown.focused(), "picIcon");
+}
+
 // Pasted, a text longer than an edit control's own limit is kept whole.
 TEST(Boxes, takeAnyLength) {
     const Shown shown(mainWindow);
