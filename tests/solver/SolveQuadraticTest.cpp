@@ -37,6 +37,7 @@ const Case cases[] = {
     {"scientific from 1e15", "1", "-1e15", "0", "1E+15 0"},
     {"fifteen digits", "1", "-123456789012.345", "0", "123456789012.35 0"},
     {"a megabyte of digits", ones, "0", "-1", "Failed"},
+    {"the 41st digit rounds the 40th up", "1", "0", "-4." + std::string(39, '0') + "5", "2 -2"},
     {"more than 40 nines carry into the next digit", "1", "0", "-0." + std::string(41, '9'),
      "1 -1"},
     {"a megabyte after the point", "1." + ones, "0", "-1", "0.95 -0.95"},

@@ -98,6 +98,7 @@ const StartRow startRows[] = {
     {"first value a command script", 1, "@\\run.cmd", "@", false},
     {"first value a script at a path with & and blanks", 1, "@\\..\\a&b c\\run.cmd", "@", false},
     {"first value a folder", 1, "@", "@", false},
+    {"first value the program by its device path", 1, "\\\\.\\@\\MSINFO32.EXE", "@", false},
     {"first value relative, the program in the current folder", 1, "MSINFO32.EXE", "@", false},
     {"first value a number, a program of that short name in the current folder", 4,
      std::string("\x10\0\0\0", 4), "@", false},
@@ -112,8 +113,8 @@ TEST_P(Start, startsTheProgramOrSaysItIsUnavailable) {
     machine->clear();
     for (auto [key, value, data, type] : {std::tuple{firstKey, "PATH", row.first, row.firstType},
                                           std::tuple{secondKey, "MSINFO", row.second, 1U}}) {
-        if (data && data->starts_with('@')) {
-            data->replace(0, 1, folder);
+        if (data && data->find('@') != std::string::npos) {
+            data->replace(data->find('@'), 1, folder);
         }
         if (data) {
             machine->setValue(key, value, type, *data);
