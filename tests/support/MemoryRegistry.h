@@ -24,6 +24,8 @@ public:
     long queryValue(RegistryKey key, const std::string& name, std::uint32_t& type,
                     unsigned char* data, std::uint32_t& size) override;
     void closeKey(RegistryKey key) override;
+    bool isOpen(RegistryKey key) const { return open_.contains(key); }
+    std::size_t openKeys() const { return open_.size(); }
 
 private:
     struct Key {

@@ -31,6 +31,7 @@ struct MemoryMachine final : TestMachine, os::FileTest, os::ProgramStarter {
     }
     std::string programFolder() override { return "C:\\Program Files"; }
     std::vector<std::string> started(bool) override { return started_; }
+    bool isOpen(os::RegistryKey key) override { return registry_.isOpen(key); }
     // Windows reads a path up to its first zero byte.
     bool isOrdinaryFile(const std::string& path) override {
         return resolved(path) == program || resolved(path).ends_with(".bat");

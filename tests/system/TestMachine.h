@@ -22,6 +22,8 @@ struct TestMachine {
     // A folder with blanks (on Windows also letters beyond ASCII) in its path that holds the
     // program MSINFO32.EXE.
     virtual std::string programFolder() = 0;
+    // Whether the registry underneath, asked itself, still holds `key` open.
+    virtual bool isOpen(os::RegistryKey key) = 0;
     // The programs started since clear(); when one is `awaited`, it is given time to start.
     virtual std::vector<std::string> started(bool awaited) = 0;
 };

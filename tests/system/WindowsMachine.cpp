@@ -107,6 +107,12 @@ struct WindowsMachine final : TestMachine {
         readOnly ? setAccess(readOnly_ = handle, "D:(A;;KR;;;WD)") : void(RegCloseKey(handle));
     }
     std::string programFolder() override { return ansi(base / "Program Files"); }
+    bool isOpen(os::RegistryKey key) override {
+        DWORD values = 0;
+        return RegQueryInfoKeyA(reinterpret_cast<HKEY>(key), nullptr, nullptr, nullptr, nullptr,
+                                nullptr, nullptr, &values, nullptr, nullptr, nullptr,
+                                nullptr) == ERROR_SUCCESS;
+    }
     std::vector<std::string> started(bool awaited) override {
         std::vector<std::string> ran;
         for (int wait = awaited ? 600 : 1; ran.empty() && wait-- > 0; Sleep(50)) {

@@ -1,20 +1,20 @@
 #pragma once
-// A registry that passes every call on and keeps the keys that are open, so a test can see that
-// each key opened was closed again.
+// A registry that passes every call on and remembers each key it opened, so that a test can ask
+// the registry underneath whether each one was really closed.
 
 #include "Registry.h"
 
-#include <set>
+#include <vector>
 
-class CountingRegistry final : public os::Registry {
+class KeyRecordingRegistry final : public os::Registry {
 public:
-    explicit CountingRegistry(os::Registry& registry) : registry_(registry) {}
+    explicit KeyRecordingRegistry(os::Registry& registry) : registry_(registry) {}
 
     long openKey(os::RegistryKey root, const std::string& path, std::uint32_t options,
                  std::uint32_t access, os::RegistryKey& key) override {
         const long status = registry_.openKey(root, path, options, access, key);
         if (status == os::registrySuccess) {
-            open_.insert(key);
+            opened.push_back(key);
         }
         return status;
     }
@@ -22,14 +22,10 @@ public:
                     unsigned char* data, std::uint32_t& size) override {
         return registry_.queryValue(key, name, type, data, size);
     }
-    void closeKey(os::RegistryKey key) override {
-        open_.erase(key);
-        registry_.closeKey(key);
-    }
+    void closeKey(os::RegistryKey key) override { registry_.closeKey(key); }
 
-    std::size_t openKeys() const { return open_.size(); }
+    std::vector<os::RegistryKey> opened;
 
 private:
     os::Registry& registry_;
-    std::set<os::RegistryKey> open_;
 };
