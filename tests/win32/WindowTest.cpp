@@ -343,6 +343,29 @@ TEST(MainWindow, inUseLooksAsItsReference) {
     EXPECT_TRUE(pictures::matchesReference(pictures::shown(shown.window()), "Brintamo-in-use"));
 }
 
+// The menu bar holds the table's menus and, in each drop-down, its items, by their captions.
+TEST(MainWindow, hasTheMenusOfItsTable) {
+    const Shown shown(mainWindow);
+    const HMENU bar = GetMenu(shown.window());
+    const auto caption = [](HMENU menu, int index) {
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, UINT(index), text, 64, MF_BYPOSITION);
+        return std::wstring(text);
+    };
+    const auto wide = [](const char* text) { return std::wstring(text, text + strlen(text)); };
+    const auto& menus = forms::mainWindowTable().menus;
+    ASSERT_EQ(GetMenuItemCount(bar), int(menus.size()));
+    for (int menu = 0; menu < int(menus.size()); ++menu) {
+        EXPECT_EQ(caption(bar, menu), wide(menus[menu].caption));
+        const HMENU dropDown = GetSubMenu(bar, menu);
+        EXPECT_EQ(dropDown != nullptr ? GetMenuItemCount(dropDown) : 0,
+                  int(menus[menu].items.size()));
+        for (int item = 0; item < int(menus[menu].items.size()) && dropDown != nullptr; ++item) {
+            EXPECT_EQ(caption(dropDown, item), wide(menus[menu].items[item].caption));
+        }
+    }
+}
+
 // A click on a picture box gives it the focus, as on any control that takes it.
 TEST(PictureBoxes, takeTheFocusOnAClick) {
     const Shown shown(aboutBox);
