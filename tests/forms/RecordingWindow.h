@@ -17,7 +17,7 @@ struct RecordingWindow final : forms::WindowView, forms::MessageService, forms::
         texts[control] = text;
         events.push_back(std::string("set ") + control);
     }
-    void setCaption(const std::string& text) override { caption = text; }
+    void setCaption(const std::string& text) override { events.push_back("caption " + text); }
     void printLine(const std::string& text) override { events.push_back("print [" + text + ']'); }
     void closeWindow() override { events.push_back("close"); }
     int showMessage(const std::string& text) override {
@@ -27,7 +27,15 @@ struct RecordingWindow final : forms::WindowView, forms::MessageService, forms::
     void showAbout() override { events.push_back("show About"); }
     void showHelp() override { events.push_back("show Help"); }
 
+    // The events, "; " between.
+    std::string said() const {
+        std::string all;
+        for (const std::string& event : events) {
+            all += (all.empty() ? "" : "; ") + event;
+        }
+        return all;
+    }
+
     std::map<std::string, std::string> texts;
-    std::string caption;
     std::vector<std::string> events;
 };

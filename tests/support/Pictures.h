@@ -2,9 +2,10 @@
 // What a window really shows, read from its raster backing store (so text drawn only once is
 // seen) in device pixels at any scaling; ink counts; and comparison with reference pictures.
 
+#include "PixelDiff.h"
+
 #include <QBackingStore>
 #include <QCoreApplication>
-#include <QDebug>
 #include <QImage>
 #include <QWidget>
 
@@ -30,9 +31,9 @@ inline int inkIn(const QImage& image, QRect area, QRgb background = darkRed) {
     return count;
 }
 
-// Pixel for pixel. On a mismatch the actual picture and a difference picture (differing pixels
-// in magenta) are written to the working folder. BRINTAMO_UPDATE_REFERENCES=1 rewrites the
-// reference instead (scripts/update-references.sh); review its diff like code.
+// On a mismatch the actual picture and a difference picture are written to the working folder.
+// BRINTAMO_UPDATE_REFERENCES=1 rewrites the reference instead (scripts/update-references.sh);
+// review its diff like code.
 inline bool matchesReference(const QImage& shown, const QString& folder, const QString& name) {
     const QString file = QStringLiteral("%1-%2x.png").arg(name).arg(shown.devicePixelRatio());
     if (qEnvironmentVariableIsSet("BRINTAMO_UPDATE_REFERENCES")) {
@@ -40,19 +41,17 @@ inline bool matchesReference(const QImage& shown, const QString& folder, const Q
     }
     const QImage actual = shown.convertToFormat(QImage::Format_RGB32);
     const QImage expected = QImage(folder + u'/' + file).convertToFormat(QImage::Format_RGB32);
-    QImage difference = actual;
-    int differing = actual.size() == expected.size() ? 0 : -1;
-    for (int i = 0; differing >= 0 && i < actual.width() * actual.height(); ++i) {
-        const QPoint at(i % actual.width(), i / actual.width());
-        const bool same = actual.pixel(at) == expected.pixel(at);
-        differing += same ? 0 : 1;
-        difference.setPixel(at, same ? qRgb(qGray(actual.pixel(at)) / 4, 0, 0) : 0xffff00ff);
-    }
+    std::vector<std::uint32_t> difference;
+    const int differing = differingPixels(
+        file.toStdString(), reinterpret_cast<const std::uint32_t*>(actual.constBits()),
+        reinterpret_cast<const std::uint32_t*>(expected.constBits()),
+        std::size_t(actual.width() * actual.height()), actual.size() == expected.size(),
+        difference);
     if (differing != 0) {
-        qWarning() << file << (differing < 0 ? "has another size" : "differs in") << differing
-                   << "pixels; see actual-" + file << "and difference-" + file;
         actual.save(QStringLiteral("actual-") + file);
-        difference.save(QStringLiteral("difference-") + file);
+        QImage(reinterpret_cast<const uchar*>(difference.data()), actual.width(), actual.height(),
+               QImage::Format_RGB32)
+            .save(QStringLiteral("difference-") + file);
     }
     return differing == 0;
 }

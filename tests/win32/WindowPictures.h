@@ -1,24 +1,22 @@
 #pragma once
 // What a window's client area shows, read back from its device context into a 32-bit DIB, and
-// compared pixel for pixel with a reference PNG, which the system's imaging component reads and
-// writes. On a mismatch the actual picture and a difference picture (differing pixels in
-// magenta) are written to the working folder; BRINTAMO_UPDATE_REFERENCES=1 rewrites the
-// reference instead (scripts/update-references.sh); review its diff like code.
+// compared pixel for pixel with a reference PNG, which GDI+ reads and writes. On a mismatch the
+// actual picture and a difference picture (differing pixels in magenta) are written to the working
+// folder; BRINTAMO_UPDATE_REFERENCES=1 rewrites the reference instead
+// (scripts/update-references.sh); review its diff like code.
 
 #include <windows.h>
 
-#include <wincodec.h>
-#include <wrl/client.h>
+#include "PixelDiff.h"
+
+#include <gdiplus.h>
 
 #include <cstdint>
 #include <cstdlib>
-#include <iostream>
 #include <string>
 #include <vector>
 
 namespace pictures {
-
-using Microsoft::WRL::ComPtr;
 
 struct Picture {
     int width = 0;
@@ -60,84 +58,58 @@ inline Picture shown(HWND window) {
     return picture;
 }
 
-inline IWICImagingFactory& imaging() {
-    static const ComPtr<IWICImagingFactory> factory = [] {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        ComPtr<IWICImagingFactory> made;
-        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                         IID_PPV_ARGS(&made));
-        return made;
+// PNG files through GDI+, started once for the test program.
+inline void startGdiplus() {
+    static const ULONG_PTR token = [] {
+        ULONG_PTR started = 0;
+        const Gdiplus::GdiplusStartupInput input;
+        Gdiplus::GdiplusStartup(&started, &input, nullptr);
+        return started;
     }();
-    return *factory.Get();
+    (void)token;
 }
 
-inline bool save(const Picture& picture, const std::wstring& file) {
-    ComPtr<IWICStream> stream;
-    ComPtr<IWICBitmapEncoder> encoder;
-    ComPtr<IWICBitmapFrameEncode> frame;
-    WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGRA;
-    const auto stride = UINT(picture.width * 4);
-    return SUCCEEDED(imaging().CreateStream(&stream)) &&
-           SUCCEEDED(stream->InitializeFromFilename(file.c_str(), GENERIC_WRITE)) &&
-           SUCCEEDED(imaging().CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
-           SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
-           SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
-           SUCCEEDED(frame->Initialize(nullptr)) &&
-           SUCCEEDED(frame->SetSize(UINT(picture.width), UINT(picture.height))) &&
-           SUCCEEDED(frame->SetPixelFormat(&format)) &&
-           IsEqualGUID(format, GUID_WICPixelFormat32bppBGRA) &&
-           SUCCEEDED(frame->WritePixels(
-               UINT(picture.height), stride, stride * UINT(picture.height),
-               reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(picture.pixels.data())))) &&
-           SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+inline bool save(const Picture& picture, const std::string& file) {
+    startGdiplus();
+    static const CLSID png{
+        0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+    Gdiplus::Bitmap bitmap(
+        picture.width, picture.height, picture.width * 4, PixelFormat32bppRGB,
+        reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(picture.pixels.data())));
+    return bitmap.Save(std::wstring(file.begin(), file.end()).c_str(), &png, nullptr) ==
+           Gdiplus::Ok;
 }
 
 // An empty picture when the file cannot be read.
-inline Picture load(const std::wstring& file) {
-    ComPtr<IWICBitmapDecoder> decoder;
-    ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICFormatConverter> converter;
-    Picture picture;
-    UINT width = 0;
-    UINT height = 0;
-    if (FAILED(imaging().CreateDecoderFromFilename(file.c_str(), nullptr, GENERIC_READ,
-                                                   WICDecodeMetadataCacheOnDemand, &decoder)) ||
-        FAILED(decoder->GetFrame(0, &frame)) ||
-        FAILED(imaging().CreateFormatConverter(&converter)) ||
-        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA,
-                                     WICBitmapDitherTypeNone, nullptr, 0,
-                                     WICBitmapPaletteTypeCustom)) ||
-        FAILED(converter->GetSize(&width, &height))) {
-        return picture;
+inline Picture load(const std::string& file) {
+    startGdiplus();
+    Gdiplus::Bitmap bitmap(std::wstring(file.begin(), file.end()).c_str());
+    Picture picture{int(bitmap.GetWidth()), int(bitmap.GetHeight()), {}};
+    picture.pixels.resize(std::size_t(picture.width * picture.height));
+    Gdiplus::BitmapData pixels{UINT(picture.width), UINT(picture.height),  picture.width * 4,
+                               PixelFormat32bppRGB, picture.pixels.data(), 0};
+    const Gdiplus::Rect all(0, 0, picture.width, picture.height);
+    if (bitmap.LockBits(&all, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+                        PixelFormat32bppRGB, &pixels) == Gdiplus::Ok) {
+        bitmap.UnlockBits(&pixels);
     }
-    picture = {int(width), int(height), std::vector<std::uint32_t>(width * height)};
-    const UINT stride = width * 4;
-    converter->CopyPixels(nullptr, stride, stride * height,
-                          reinterpret_cast<BYTE*>(picture.pixels.data()));
     return picture;
 }
 
 inline bool matchesReference(const Picture& actual, const std::string& name) {
     const std::string file = name + ".png";
     const std::string reference = BRINTAMO_WINDOWS_REFERENCES "/" + file;
-    const std::wstring wideReference(reference.begin(), reference.end());
     if (std::getenv("BRINTAMO_UPDATE_REFERENCES") != nullptr) {
-        return save(actual, wideReference);
+        return save(actual, reference);
     }
-    const Picture expected = load(wideReference);
+    const Picture expected = load(reference);
     Picture difference = actual;
-    int differing = actual.width == expected.width && actual.height == expected.height ? 0 : -1;
-    for (std::size_t i = 0; differing >= 0 && i < actual.pixels.size(); ++i) {
-        const bool same = actual.pixels[i] == expected.pixels[i];
-        differing += same ? 0 : 1;
-        difference.pixels[i] = same ? 0xFF000000 | (actual.pixels[i] >> 2 & 0x3F0000) : 0xFFFF00FF;
-    }
+    const int differing = differingPixels(
+        file, actual.pixels.data(), expected.pixels.data(), actual.pixels.size(),
+        actual.width == expected.width && actual.height == expected.height, difference.pixels);
     if (differing != 0) {
-        std::cerr << file << (differing < 0 ? " has another size" : " differs in ")
-                  << (differing < 0 ? "" : std::to_string(differing) + " pixels") << "; see actual-"
-                  << file << " and difference-" << file << '\n';
-        save(actual, L"actual-" + std::wstring(file.begin(), file.end()));
-        save(difference, L"difference-" + std::wstring(file.begin(), file.end()));
+        save(actual, "actual-" + file);
+        save(difference, "difference-" + file);
     }
     return differing == 0;
 }
