@@ -1,4 +1,4 @@
-// The Qt front end's window services: printed lines, a pressed button and the message box. (The
+// The Qt front end's window services: printed lines and the message box. (The
 // lines of a window's surface are pinned by the reference pictures.)
 
 #include "Form.h"
@@ -51,18 +51,6 @@ private slots:
         QCOMPARE(pictures::inkIn(surface(), QRect(0, 0, 60, 13)), 0);
     }
 
-    // A pressed button looks pressed: its edge turns round, dark above and to the left.
-    void pressedButtonLooksPressed() {
-        QPushButton button(QStringLiteral("OK"));
-        button.resize(75, 23);
-        button.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&button));
-        const QImage up = button.grab().toImage();
-        button.setDown(true);
-        const QImage down = button.grab().toImage();
-        QVERIFY(qGray(down.pixel(1, 1)) < qGray(up.pixel(1, 1)));
-    }
-
     // Title, text from the left margin, one OK button, modal to the program; 1 however it is
     // closed. Each of the program's messages looks as its reference picture.
     void messageBox_data() {
@@ -104,20 +92,6 @@ private slots:
                  1);
         QCOMPARE(seen, QStringList({"1", "Brintamo", text, text, "1",
                                     QString::number(Qt::ApplicationModal)}));
-    }
-
-    // The message box's answer brings back the window that was active before it.
-    void messageBoxGivesTheFocusBack() {
-        qtui::Form form(probe);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QTimer::singleShot(0, qApp, [] {
-            QWidget* box = QApplication::activeModalWidget();
-            QApplication::setActiveWindow(nullptr); // as a window manager may do when it closes
-            box->close();
-        });
-        qtui::ModalMessageBox(QStringLiteral("Brintamo")).showMessage("Hello");
-        QTRY_COMPARE(QApplication::activeWindow(), &form);
     }
 };
 
