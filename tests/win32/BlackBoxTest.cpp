@@ -3,6 +3,7 @@
 // pressed and read back; its message boxes read and answered; its printed lines seen on screen.
 
 #include "AboutBoxTable.h"
+#include "FormBuilder.h"
 #include "MainWindowTable.h"
 
 #include <gtest/gtest.h>
@@ -33,14 +34,11 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds = 10000) {
     return true;
 }
 
-// Controls are numbered from 100 in table order, menu items from 1000 in menu order.
-int controlId(const forms::WindowTable& table, const char* name) {
-    const auto found = std::ranges::find_if(table.controls, [&](const forms::ControlRow& row) {
-        return std::string(row.name) == name;
-    });
-    return 100 + int(found - table.controls.begin());
+HWND aboutButton(HWND about, const char* name) {
+    return GetDlgItem(about, win32::controlId(forms::aboutBoxTable(), name));
 }
 
+// Menu items are numbered from 1000 in menu order, which automation can count on.
 int menuId(const char* name) {
     int id = 1000;
     for (const forms::MenuRow& menu : forms::mainWindowTable().menus) {
@@ -100,7 +98,7 @@ public:
     }
     HWND main() const { return main_; }
     HWND box(const char* name) const {
-        return GetDlgItem(main_, controlId(forms::mainWindowTable(), name));
+        return GetDlgItem(main_, win32::controlId(forms::mainWindowTable(), name));
     }
     // Posted, as a click is: the program may show a message box before it is done.
     void press(const char* button) const { PostMessageW(box(button), BM_CLICK, 0, 0); }
@@ -238,16 +236,14 @@ TEST(BrintamoExe, helpAndAboutOnceEachAndTheProgramEndsWithTheLastWindow) {
     // back on the button.
     program.choose(aboutItem);
     ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == about; }));
-    const HWND systemInfo =
-        GetDlgItem(about, controlId(forms::aboutBoxTable(), forms::aboutBox::systemInfoButton));
+    const HWND systemInfo = aboutButton(about, forms::aboutBox::systemInfoButton);
     PostMessageW(systemInfo, BM_CLICK, 0, 0);
     EXPECT_EQ(answerMessage(), L"System Information Is Unavailable At This Time");
     EXPECT_TRUE(IsWindow(about)) << "the About box stays open";
     EXPECT_TRUE(waitFor([&] { return focusIn(about) == systemInfo; })) << focusIn(about);
 
     // Closed, it is made afresh when chosen again.
-    PostMessageW(GetDlgItem(about, controlId(forms::aboutBoxTable(), forms::aboutBox::okButton)),
-                 BM_CLICK, 0, 0);
+    PostMessageW(aboutButton(about, forms::aboutBox::okButton), BM_CLICK, 0, 0);
     EXPECT_TRUE(waitFor([&] { return !IsWindow(about); }));
     program.choose(aboutItem);
     const HWND again = windowTitled(L"About Brintamo");
@@ -287,9 +283,7 @@ TEST(BrintamoExe, systemInfoStartsTheProgramTheRegistryNames) {
     const Program program;
     program.choose(aboutItem);
     const HWND about = windowTitled(L"About Brintamo");
-    PostMessageW(
-        GetDlgItem(about, controlId(forms::aboutBoxTable(), forms::aboutBox::systemInfoButton)),
-        BM_CLICK, 0, 0);
+    PostMessageW(aboutButton(about, forms::aboutBox::systemInfoButton), BM_CLICK, 0, 0);
     EXPECT_TRUE(waitFor([&] { return std::filesystem::exists(folder / "started"); }));
     DWORD_PTR answer = 0;
     EXPECT_NE(SendMessageTimeoutW(about, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer), 0)

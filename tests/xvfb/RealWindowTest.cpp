@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QClipboard>
 
-#include <cmath>
 #include <utility>
 
 using namespace xwindows;
@@ -86,26 +85,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(windowsNamed("About Brintamo").size(), 0, 5000);
     }
 
-    // Chosen with a real click, the picture shows inside the picture box's border, each of its
-    // pixels a whole number of screen pixels wide and high.
-    void helpFromTheMenuBar() {
-        click(main_.topLeft() + pixels(70, 9));
-        const QPoint picture =
-            shownGeometry("Help").topLeft() + pixels(240 / 15 + 2, 3960 / 15 + 2);
-        const QSize size = QSize(165, 172) * std::floor(scale_);
-        QImage shown = screenshot(QRect(picture, size)).convertToFormat(QImage::Format_RGB32);
-        shown.setDevicePixelRatio(1);
-        QCOMPARE(shown, QImage(QStringLiteral(BRINTAMO_HELP_PICTURE))
-                            .scaled(size)
-                            .convertToFormat(QImage::Format_RGB32));
-        program_.kill(); // Help has no key that closes it here
-        program_.waitForFinished();
-    }
-
     // Alt+O, X closes only the main window: with the About box open the program goes on until OK
     // closes the box.
     void exitLeavesAboutOpen() {
-        initTestCase();
         const QRect about = openAbout();
         click(at(5130, 7000));
         xdotool({"key", "--delay", "300", "alt+o", "x"});
