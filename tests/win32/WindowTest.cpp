@@ -6,6 +6,7 @@
 #include "AboutBoxTable.h"
 #include "FormBuilder.h"
 #include "HelpWindowTable.h"
+#include "LiveAllocations.h"
 #include "MainWindowTable.h"
 #include "RowNames.h"
 #include "WindowPictures.h"
@@ -64,6 +65,10 @@ struct WindowCase {
     const forms::WindowTable& (*table)();
     const char* focusAtStart;
 };
+
+void PrintTo(const WindowCase& window, std::ostream* out) {
+    *out << window.name;
+}
 
 const WindowCase mainWindow{"Brintamo", forms::mainWindowTable, forms::mainWindow::coefficientA};
 const WindowCase aboutBox{"frmAbout", forms::aboutBoxTable, forms::aboutBox::okButton};
@@ -145,31 +150,52 @@ TEST_P(EachWindow, tabFollowsTheTabIndexesRoundAgain) {
     EXPECT_EQ(visited, expected);
 }
 
+// What a screen reader hears of a control: its name, then its description.
+std::string heard(HWND control) {
+    IAccessible* accessible = nullptr;
+    if (AccessibleObjectFromWindow(control, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                   reinterpret_cast<void**>(&accessible)) != S_OK) {
+        return "(nothing)";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    std::string said;
+    for (const auto get : {&IAccessible::get_accName, &IAccessible::get_accDescription}) {
+        BSTR text = nullptr;
+        (accessible->*get)(self, &text);
+        for (const wchar_t* letter = text; letter != nullptr && *letter != 0; ++letter) {
+            said += char(*letter); // the tables' texts are ASCII
+        }
+        said += '|';
+        SysFreeString(text);
+    }
+    accessible->Release();
+    return said;
+}
+
 TEST_P(EachWindow, screenReadersHearTheNameAndDescriptionOfEachControl) {
     const Shown shown(GetParam());
     for (const forms::AccessibleRow& row : GetParam().table().accessible) {
-        IAccessible* accessible = nullptr;
-        ASSERT_EQ(AccessibleObjectFromWindow(shown.control(row.control), DWORD(OBJID_CLIENT),
-                                             __uuidof(IAccessible),
-                                             reinterpret_cast<void**>(&accessible)),
-                  S_OK)
-            << row.control;
-        VARIANT self{};
-        self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
-        BSTR name = nullptr;
-        BSTR description = nullptr;
-        accessible->get_accName(self, &name);
-        accessible->get_accDescription(self, &description);
-        const auto text = [](BSTR said) { return said != nullptr ? std::wstring(said) : L""; };
-        EXPECT_EQ(text(name), std::wstring(row.name, row.name + strlen(row.name))) << row.control;
-        EXPECT_EQ(text(description),
-                  std::wstring(row.description, row.description + strlen(row.description)))
-            << row.control;
-        SysFreeString(name);
-        SysFreeString(description);
-        accessible->Release();
+        EXPECT_EQ(heard(shown.control(row.control)),
+                  std::string(row.name) + '|' + row.description + '|');
     }
+}
+
+// Opened, moved to another scaling (which replaces its pictures), heard by a screen reader and
+// closed, a window leaves nothing behind that the program allocated.
+TEST_P(EachWindow, leavesNothingBehindOnceClosed) {
+    const auto openHearAndClose = [] {
+        const Shown shown(GetParam());
+        moveToDpi(shown.window(), 144);
+        for (const forms::AccessibleRow& row : GetParam().table().accessible) {
+            heard(shown.control(row.control));
+        }
+    };
+    openHearAndClose(); // what is made once a run is made now
+    const long before = liveAllocations();
+    openHearAndClose();
+    EXPECT_EQ(liveAllocations() - before, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, EachWindow, testing::ValuesIn(windows), ByRowName());
