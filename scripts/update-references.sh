@@ -9,5 +9,5 @@ BRINTAMO_UPDATE_REFERENCES=1 ctest --preset dev -R '_test' -E real_window
 # The Windows windows, under Wine.
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$(nproc)"
-BRINTAMO_UPDATE_REFERENCES=1 ctest --preset windows -R '^window_test$'
+BRINTAMO_UPDATE_REFERENCES=1 ctest --preset windows -R '^(window|black_box)_test$'
 git status --short -- '*.png'
