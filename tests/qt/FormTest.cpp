@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -51,8 +52,8 @@ private slots:
         QCOMPARE(pictures::inkIn(surface(), QRect(0, 0, 60, 13)), 0);
     }
 
-    // Title, text from the left margin, one OK button, modal to the program; 1 however it is
-    // closed. Each of the program's messages looks as its reference picture.
+    // Title, text from the left margin, one OK button, modal to the program, Ctrl+C copying it all;
+    // 1 however it is closed. Each of the program's messages looks as its reference picture.
     void messageBox_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>(
@@ -84,14 +85,18 @@ private slots:
                  << QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description)
                  << QString::number(box->findChildren<QPushButton*>().size())
                  << QString::number(box->windowModality());
+            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier); // copies title, text and button
+            seen << QApplication::clipboard()->text();
             closing == 0   ? QTest::mouseClick(box->okButton(), Qt::LeftButton)
             : closing == 1 ? void(box->close())
                            : QTest::keyClick(box, Qt::Key(closing));
         });
         QCOMPARE(qtui::ModalMessageBox(QStringLiteral("Brintamo")).showMessage(text.toStdString()),
                  1);
-        QCOMPARE(seen, QStringList({"1", "Brintamo", text, text, "1",
-                                    QString::number(Qt::ApplicationModal)}));
+        const QString rule = QStringLiteral("---------------------------\n");
+        QCOMPARE(seen, QStringList(
+                           {"1", "Brintamo", text, text, "1", QString::number(Qt::ApplicationModal),
+                            rule + "Brintamo\n" + rule + text + '\n' + rule + "OK   \n" + rule}));
     }
 };
 
