@@ -137,8 +137,8 @@ private slots:
     }
 
     // OK is both the default and the cancel button; Enter on "System Info..." presses that one,
-    // and so does Alt+S, which shows the message and leaves the box open. The box opens with the
-    // focus on OK and cannot be resized.
+    // and so does Alt+S, which shows the message and leaves the box open. The box cannot be
+    // resized.
     void aboutKeys_data() {
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QKeyCombination>("key");
@@ -162,7 +162,6 @@ private slots:
         QPointer<QWidget> box =
             qtui::SingleInstance([this] { return new qtui::AboutBox(messages_); }).show();
         QVERIFY(QTest::qWaitForWindowActive(box));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
         QCOMPARE(box->minimumSize(), box->maximumSize());
         box->findChild<QWidget*>(focus)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());

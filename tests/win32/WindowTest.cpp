@@ -63,16 +63,15 @@ void moveToDpi(HWND window, UINT dpi) {
 struct WindowCase {
     const char* name;
     const forms::WindowTable& (*table)();
-    const char* focusAtStart;
 };
 
 void PrintTo(const WindowCase& window, std::ostream* out) {
     *out << window.name;
 }
 
-const WindowCase mainWindow{"Brintamo", forms::mainWindowTable, forms::mainWindow::coefficientA};
-const WindowCase aboutBox{"frmAbout", forms::aboutBoxTable, forms::aboutBox::okButton};
-const WindowCase helpWindow{"Help", forms::helpWindowTable, "Picture1"};
+const WindowCase mainWindow{"Brintamo", forms::mainWindowTable};
+const WindowCase aboutBox{"frmAbout", forms::aboutBoxTable};
+const WindowCase helpWindow{"Help", forms::helpWindowTable};
 const WindowCase windows[] = {mainWindow, aboutBox, helpWindow};
 
 // A window of the program, shown, as the program makes it.
@@ -126,11 +125,8 @@ void pressKeys(std::initializer_list<WORD> keys) {
 
 class EachWindow : public testing::TestWithParam<WindowCase> {};
 
-TEST_P(EachWindow, opensWithTheFocusWhereItsFirstControlIs) {
-    EXPECT_EQ(Shown(GetParam()).focused(), GetParam().focusAtStart);
-}
-
-// Labels never take the focus; boxes, buttons and picture boxes do, by tab index, round again.
+// The focus opens on the first control by tab index and Tab follows the indexes round again;
+// labels never take it.
 TEST_P(EachWindow, tabFollowsTheTabIndexesRoundAgain) {
     const Shown shown(GetParam());
     std::vector<const forms::ControlRow*> focusable;
