@@ -11,11 +11,11 @@ const std::string program = "C:\\Program Files\\MSINFO32.EXE";
 const std::string hidden = "C:\\Program Files\\..\\Hidden\\MSINFO32.EXE";
 const std::string currentFolder = "C:\\Program Files\\";
 
-// Up to its first zero byte, in the current folder unless it names a drive, which the device
-// namespace ("\\.\C:\...") also does.
+// Up to its first zero byte, in the current folder unless it names a drive, which the device and
+// long-path namespaces ("\\.\C:\...", "\\?\C:\...") also do.
 std::string resolved(const std::string& path) {
     std::string read = path.c_str();
-    read.erase(0, read.starts_with(R"(\\.\)") ? 4 : 0);
+    read.erase(0, read.starts_with(R"(\\.\)") || read.starts_with(R"(\\?\)") ? 4 : 0);
     return read.size() > 1 && read[1] == ':' ? read : currentFolder + read;
 }
 

@@ -107,6 +107,7 @@ const StartRow startRows[] = {
     {"first value a script at a path with & and blanks", 1, "@\\..\\a&b c\\run.cmd", "@", false},
     {"first value a folder", 1, "@", "@", false},
     {"first value the program by its device path", 1, "\\\\.\\@\\MSINFO32.EXE", "@", false},
+    {"first value the program by its long-path prefix", 1, "\\\\?\\@\\MSINFO32.EXE", "@", false},
     {"first value relative, the program in the current folder", 1, "MSINFO32.EXE", "@", false},
     {"first value a number, a program of that short name in the current folder", 4,
      std::string("\x10\0\0\0", 4), "@", false},
