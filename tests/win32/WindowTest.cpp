@@ -9,6 +9,7 @@
 #include "LiveAllocations.h"
 #include "MainWindowTable.h"
 #include "RowNames.h"
+#include "Utf16.h"
 #include "WindowPictures.h"
 #include "Windows.h"
 
@@ -160,10 +161,7 @@ std::string heard(HWND control) {
     for (const auto get : {&IAccessible::get_accName, &IAccessible::get_accDescription}) {
         BSTR text = nullptr;
         (accessible->*get)(self, &text);
-        for (const wchar_t* letter = text; letter != nullptr && *letter != 0; ++letter) {
-            said += char(*letter); // the tables' texts are ASCII
-        }
-        said += '|';
+        said += win32::utf8(text != nullptr ? text : L"") + '|';
         SysFreeString(text);
     }
     accessible->Release();
