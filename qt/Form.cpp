@@ -51,7 +51,7 @@ void Form::keyPressEvent(QKeyEvent* event) {
     auto* focusedButton = qobject_cast<QPushButton*>(focusWidget());
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     QPushButton* pressed = event->key() == Qt::Key_Escape ? cancelButton_ : nullptr;
-    if (enter && defaultButton_ != nullptr) {
+    if (enter) {
         pressed = focusedButton != nullptr ? focusedButton : defaultButton_;
     }
     if (pressed != nullptr) {

@@ -35,7 +35,8 @@ public:
     void closeWindow() override;
 
 protected:
-    // The default and cancel buttons, as dialogs have them.
+    // As in dialogs: Enter presses the focused button, else the default one; Escape the cancel
+    // button.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

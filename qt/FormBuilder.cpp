@@ -37,6 +37,21 @@ public:
     }
 };
 
+// A push button that its access key also gives the focus, as Windows' dialogs do: after the
+// message that the press may show, the focus comes back to it.
+class CommandButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::Shortcut) {
+            setFocus(Qt::ShortcutFocusReason);
+        }
+        return QPushButton::event(event);
+    }
+};
+
 // The picture at the screen's scaling, as sharp as that allows: enlarged pixel by pixel to the
 // next whole factor, then, between whole factors only, reduced smoothly to its exact size.
 QPixmap scaledPicture(const QPixmap& picture, qreal pixelRatio) {
@@ -69,7 +84,7 @@ QWidget* createWidget(const forms::ControlRow& row, QWidget* surface, qreal pixe
         return label;
     }
     case forms::ControlKind::CommandButton: {
-        auto* button = new QPushButton(text, surface);
+        auto* button = new CommandButton(text, surface);
         button->setAutoDefault(false);
         button->setFocusPolicy(Qt::StrongFocus);
         return button;

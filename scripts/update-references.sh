@@ -5,9 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j"$(nproc)"
-BRINTAMO_UPDATE_REFERENCES=1 ctest --preset dev -R '_test' -E real_window
+BRINTAMO_UPDATE_REFERENCES=1 ctest --preset dev -R '^window_suite'
 # The Windows windows, under Wine.
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$(nproc)"
-BRINTAMO_UPDATE_REFERENCES=1 ctest --preset windows -R '^(window|black_box)_test$'
+BRINTAMO_UPDATE_REFERENCES=1 ctest --preset windows -R '^window_suite'
 git status --short -- '*.png'

@@ -17,7 +17,24 @@ struct Annotation {
     WNDPROC original;
     std::wstring name;
     std::wstring description;
+    LONG role;
 };
+
+// The role a screen reader announces: the standard object knows none for a picture box of the
+// program's own, and Wine none for an owner-drawn button.
+LONG roleOf(forms::ControlKind kind) {
+    switch (kind) {
+    case forms::ControlKind::TextBox:
+        return ROLE_SYSTEM_TEXT;
+    case forms::ControlKind::CommandButton:
+        return ROLE_SYSTEM_PUSHBUTTON;
+    case forms::ControlKind::PictureBox:
+        return ROLE_SYSTEM_GRAPHIC;
+    case forms::ControlKind::Label:
+        break;
+    }
+    return ROLE_SYSTEM_STATICTEXT;
+}
 
 // A text the caller frees, as BSTRs are; null when there is no memory for it.
 BSTR newBstr(const std::wstring& text) {
@@ -35,7 +52,8 @@ bool isSelf(const VARIANT& child) {
 class NamedAccessible final : public IAccessible {
 public:
     NamedAccessible(IAccessible* standard, const Annotation& annotation)
-        : standard_(standard), name_(annotation.name), description_(annotation.description) {}
+        : standard_(standard), name_(annotation.name), description_(annotation.description),
+          role_(annotation.role) {}
     NamedAccessible(const NamedAccessible&) = delete;
     NamedAccessible& operator=(const NamedAccessible&) = delete;
 
@@ -102,7 +120,12 @@ public:
         return standard_->get_accValue(child, value);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        return standard_->get_accRole(child, role);
+        if (!isSelf(child) || role == nullptr) {
+            return standard_->get_accRole(child, role);
+        }
+        role->vt = VT_I4;
+        role->lVal = role_;
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
         return standard_->get_accState(child, state);
@@ -162,6 +185,7 @@ private:
     IAccessible* standard_;
     std::wstring name_;
     std::wstring description_;
+    LONG role_;
     ULONG references_ = 1;
 };
 
@@ -199,10 +223,10 @@ LRESULT CALLBACK annotatedProcedure(HWND control, UINT message, WPARAM wParam, L
 
 } // namespace
 
-void annotate(HWND control, const forms::AccessibleRow& row) {
+void annotate(HWND control, const forms::AccessibleRow& row, forms::ControlKind kind) {
     auto* annotation =
         new Annotation{reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC)),
-                       wide(row.name), wide(row.description)};
+                       wide(row.name), wide(row.description), roleOf(kind)};
     SetPropW(control, annotationProperty, annotation);
     SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&annotatedProcedure));
 }

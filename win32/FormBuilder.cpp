@@ -90,7 +90,9 @@ std::vector<HWND> buildControls(HWND window, const forms::WindowTable& table) {
         controls.push_back(control);
     }
     for (const forms::AccessibleRow& row : table.accessible) {
-        annotate(GetDlgItem(window, controlId(table, row.control)), row);
+        const int id = controlId(table, row.control);
+        annotate(GetDlgItem(window, id), row,
+                 table.controls[std::size_t(id - firstControlId)].kind);
     }
     return controls;
 }

@@ -2,10 +2,8 @@
 // area and apart, tab indexes 0..n-1, a row of controls visited from left to right, and labels
 // on the window's own background.
 
-#include "AboutBoxTable.h"
-#include "HelpWindowTable.h"
-#include "MainWindowTable.h"
 #include "RowNames.h"
+#include "WindowCases.h"
 
 #include <gtest/gtest.h>
 
@@ -14,20 +12,11 @@
 
 namespace {
 
-struct TableRow {
-    const char* name;
-    const forms::WindowTable& (*table)();
-};
-
-const TableRow tables[] = {{"Brintamo", forms::mainWindowTable},
-                           {"frmAbout", forms::aboutBoxTable},
-                           {"Help", forms::helpWindowTable}};
-
 bool sameColour(const forms::Colour& one, const forms::Colour& other) {
     return one.source == other.source && one.rgb == other.rgb && one.system == other.system;
 }
 
-class WindowTables : public testing::TestWithParam<TableRow> {};
+class WindowTables : public testing::TestWithParam<WindowCase> {};
 
 TEST_P(WindowTables, holdWhatEveryWindowNeeds) {
     const forms::WindowTable& table = GetParam().table();
@@ -60,6 +49,6 @@ TEST_P(WindowTables, holdWhatEveryWindowNeeds) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(rows, WindowTables, testing::ValuesIn(tables), ByRowName());
+INSTANTIATE_TEST_SUITE_P(rows, WindowTables, testing::ValuesIn(windowCases), ByRowName());
 
 } // namespace

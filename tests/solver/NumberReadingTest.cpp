@@ -58,6 +58,7 @@ const Reading readings[] = {
     {"fractional exponent", "1e2.5", noNumber},
     {"blank before the exponent", "1 e5", noNumber},
     {"beyond the largest double", "2e308", noNumber},
+    {"an exponent beyond 64 bits", "1e18446744073709551616", noNumber},
     {"below the smallest double", "1e-400", "1e-400"},
     {"digits past a double's precision", "1.00000000000000000000000000000000000000000000001",
      "100000000000000000000000000000000000000000000001e-47"},

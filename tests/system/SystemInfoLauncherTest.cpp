@@ -109,6 +109,7 @@ const StartRow startRows[] = {
     {"first value the program by its device path", 1, "\\\\.\\@\\MSINFO32.EXE", "@", false},
     {"first value the program by its long-path prefix", 1, "\\\\?\\@\\MSINFO32.EXE", "@", false},
     {"first value relative, the program in the current folder", 1, "MSINFO32.EXE", "@", false},
+    {"first value relative to a drive's current folder", 1, "C:MSINFO32.EXE", "@", false},
     {"first value a number, a program of that short name in the current folder", 4,
      std::string("\x10\0\0\0", 4), "@", false},
     {"second value relative, the current folder", 1, {}, ".", false},

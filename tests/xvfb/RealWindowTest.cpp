@@ -1,7 +1,6 @@
 // The built program in real X windows under Xvfb, with no window manager: real keys and clicks
-// through xdotool, then the pixels of screenshots.
+// through xdotool; the About box at its fixed place, and the program outliving its main window.
 
-#include "Pictures.h"
 #include "XWindows.h"
 
 #include <utility>
@@ -10,6 +9,18 @@ using namespace xwindows;
 
 namespace {
 
+// Something drawn: not all of one colour.
+bool drawn(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != image.pixel(0, 0)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 // The first window of that title, once shown and painted: until two looks at it agree.
 QRect shownGeometry(const QString& title) {
     const QString window = waitForWindow(title);
@@ -17,8 +28,7 @@ QRect shownGeometry(const QString& title) {
     const auto painted = [&] {
         const QRect area = xwindows::geometryOf(window);
         const QImage now = screenshot(area);
-        return std::exchange(last, {area, now}) == std::pair(area, now) &&
-               pictures::inkIn(now, now.rect(), now.pixel(0, 0)) > 0;
+        return std::exchange(last, {area, now}) == std::pair(area, now) && drawn(now);
     };
     return !window.isEmpty() && QTest::qWaitFor(painted, 5000) ? last.first : QRect();
 }
@@ -52,14 +62,8 @@ private slots:
         client_ = main_.bottomLeft() - pixels(0, 476) + QPoint(0, 1);
     }
 
-    // Alt+O, A: the box at its place, drawn as offscreen.
-    void aboutFromTheKeyboard() {
-        const QRect about = openAbout();
-        QCOMPARE(about.topLeft(), pixels(156, 129));
-        // Drawn as offscreen: the program's style, fonts, colours, lines and icon.
-        QVERIFY(pictures::matchesReference(screenshot(about), QStringLiteral(BRINTAMO_REFERENCES),
-                                           "frmAbout"));
-    }
+    // Alt+O, A: the box at its fixed place on the screen.
+    void aboutFromTheKeyboard() { QCOMPARE(openAbout().topLeft(), pixels(156, 129)); }
 
     // Alt+O, X closes only the main window: with the About box open the program goes on until OK
     // closes the box.

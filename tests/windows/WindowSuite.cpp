@@ -1,0 +1,364 @@
+// What every window of the program promises, written once and checked on each front end through
+// its probe, at the scaling the run is given: each control where its table puts it, in its font
+// and colours, its caption whole; pictures whole; the tab order of the tab indexes; what a screen
+// reader hears; the keys of dialogs; the program's message box, its answer printed on the window;
+// the look against reference pictures; and nothing left behind once a window is closed.
+
+#include "AboutBoxTable.h"
+#include "LiveAllocations.h"
+#include "MainWindowTable.h"
+#include "OutcomeMessages.h"
+#include "RowNames.h"
+#include "WindowCases.h"
+#include "WindowProbe.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace {
+
+using namespace forms::mainWindow;
+
+const forms::WindowTable& tableNamed(const std::string& name) {
+    return std::ranges::find(windowCases, name, &WindowCase::name)->table();
+}
+
+double pixels(int twips) {
+    return twips * probe::scale() / 15;
+}
+
+// A reference picture's name at this run's scaling: "Help-1.5x".
+std::string atScale(const std::string& name) {
+    std::ostringstream text;
+    text << name << '-' << probe::scale() << 'x';
+    return text.str();
+}
+
+// The colour most of an area shows.
+std::uint32_t mostOf(const pictures::Picture& picture, const probe::Area& area) {
+    std::map<std::uint32_t, int> counts;
+    for (int y = int(area.top); y < int(area.top + area.height); ++y) {
+        for (int x = int(area.left); x < int(area.left + area.width); ++x) {
+            ++counts[picture.at(x, y)];
+        }
+    }
+    return std::ranges::max_element(counts, {}, &std::pair<const std::uint32_t, int>::second)
+        ->first;
+}
+
+std::vector<const forms::ControlRow*> inTabOrder(const forms::WindowTable& table) {
+    std::vector<const forms::ControlRow*> focusable;
+    for (const forms::ControlRow& row : table.controls) {
+        if (row.kind != forms::ControlKind::Label) {
+            focusable.push_back(&row);
+        }
+    }
+    std::ranges::sort(focusable, {}, &forms::ControlRow::tabIndex);
+    return focusable;
+}
+
+class EachWindow : public testing::TestWithParam<WindowCase> {
+protected:
+    void SetUp() override { probe::answerMessages(probe::Answer::Enter); }
+};
+
+TEST_P(EachWindow, looksAsItsTableSays) {
+    const forms::WindowTable& table = GetParam().table();
+    const auto window = probe::open(table);
+    const probe::Area client = window->clientArea();
+    EXPECT_NEAR(client.width, pixels(table.clientWidth), 0.5);
+    EXPECT_NEAR(client.height, pixels(table.clientHeight), 0.5);
+    if (table.clientLeft >= 0 && probe::scale() == 1) { // later, wherever a new scaling moved it
+        EXPECT_NEAR(client.left, pixels(table.clientLeft), 0.5) << "a fixed first place";
+        EXPECT_NEAR(client.top, pixels(table.clientTop), 0.5) << "a fixed first place";
+    }
+    const bool sizable = table.border == forms::Border::Sizable;
+    EXPECT_EQ(window->resizable(), sizable);
+    EXPECT_EQ(window->inTaskbar(), sizable);
+
+    const pictures::Picture picture = window->picture();
+    for (const forms::ControlRow& row : table.controls) {
+        const probe::Area place = window->place(row.name);
+        EXPECT_NEAR(place.left, pixels(row.left), 0.5) << row.name;
+        EXPECT_NEAR(place.top, pixels(row.top), 0.5) << row.name;
+        EXPECT_NEAR(place.width, pixels(row.width), 0.5) << row.name;
+        EXPECT_NEAR(place.height, pixels(row.height), 0.5) << row.name;
+        const probe::Area text = window->textBounds(row.name);
+        EXPECT_TRUE(text.width <= place.width && text.height <= place.height)
+            << row.name << " shows its whole caption";
+        if (row.kind == forms::ControlKind::PictureBox) {
+            continue; // its picture, shown whole, is in the reference picture
+        }
+        EXPECT_EQ(mostOf(picture, place), probe::colour(row.background, row.kind)) << row.name;
+        const probe::FontSeen font = window->font(row.name);
+        EXPECT_NEAR(font.pixelHeight, row.font.points * 96 / 72 * probe::scale(), 0.5) << row.name;
+        EXPECT_EQ(font.bold, row.font.bold) << row.name;
+    }
+    for (const forms::LineRow& line : table.lines) { // seen along it, where no later one lies
+        const int length = std::max(std::abs(line.x2 - line.x1), std::abs(line.y2 - line.y1));
+        int seen = 0;
+        for (int step = 0; step < length; step += 15) {
+            seen += picture.at(int(pixels(line.x1 + (line.x2 - line.x1) * step / length)),
+                               int(pixels(line.y1 + (line.y2 - line.y1) * step / length))) ==
+                            probe::colour(line.colour, forms::ControlKind::Label)
+                        ? 1
+                        : 0;
+        }
+        EXPECT_GT(seen, 0) << "the line from " << line.x1 << ',' << line.y1;
+    }
+    EXPECT_TRUE(
+        pictures::matchesReference(picture, probe::referenceFolder(), atScale(GetParam().name)));
+}
+
+// The focus opens on the first control by tab index, and Tab follows the indexes round again;
+// labels never take it.
+TEST_P(EachWindow, tabFollowsTheTabIndexesRoundAgain) {
+    const auto window = probe::open(GetParam().table());
+    const auto focusable = inTabOrder(GetParam().table());
+    std::vector<std::string> expected;
+    std::vector<std::string> visited;
+    for (std::size_t step = 0; step <= focusable.size(); ++step) {
+        expected.emplace_back(focusable[step % focusable.size()]->name);
+        visited.push_back(window->focused());
+        probe::press("Tab");
+    }
+    EXPECT_EQ(visited, expected);
+}
+
+// Each control that takes the focus is heard with its role, name and description; each one the
+// table describes, as the table says.
+TEST_P(EachWindow, screenReadersHearEachControl) {
+    const forms::WindowTable& table = GetParam().table();
+    const auto window = probe::open(table);
+    for (const forms::ControlRow* row : inTabOrder(table)) {
+        const probe::Heard heard = window->heard(row->name);
+        EXPECT_EQ(heard.role, row->kind) << row->name;
+        EXPECT_FALSE(heard.name.empty() || heard.description.empty()) << row->name;
+    }
+    for (const forms::AccessibleRow& row : table.accessible) {
+        const probe::Heard heard = window->heard(row.control);
+        EXPECT_EQ(heard.name + '|' + heard.description,
+                  std::string(row.name) + '|' + row.description);
+    }
+}
+
+// Opened, heard by a screen reader and closed, a window leaves nothing behind that the program
+// allocated.
+TEST_P(EachWindow, leavesNothingBehindOnceClosed) {
+    const auto openHearAndClose = [] {
+        const auto window = probe::open(GetParam().table());
+        for (const forms::AccessibleRow& row : GetParam().table().accessible) {
+            window->heard(row.control);
+        }
+    };
+    openHearAndClose(); // what is made once a run is made now...
+    openHearAndClose(); // ...or, by some toolkits, the first time it is used again
+    const long before = liveAllocations();
+    openHearAndClose();
+    EXPECT_EQ(liveAllocations() - before, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(rows, EachWindow, testing::ValuesIn(windowCases), ByRowName());
+
+// What keys do, from the rows of keys.txt: "name | window | focus | keys | then", where "then"
+// is the control that has the focus afterwards, or "(closed)", with any message shown.
+struct KeyRow {
+    std::string name;
+    std::string window;
+    std::string focus;
+    std::string keys;
+    std::string then;
+};
+
+std::vector<KeyRow> keyRows() {
+    std::vector<KeyRow> rows;
+    std::ifstream file(BRINTAMO_WINDOW_SUITE_DATA "/keys.txt");
+    for (std::string line; std::getline(file, line);) {
+        std::vector<std::string> fields;
+        for (std::size_t start = 0, bar = 0; bar != std::string::npos; start = bar + 3) {
+            bar = line.find(" | ", start);
+            fields.push_back(line.substr(start, bar - start));
+        }
+        if (!line.starts_with('#') && fields.size() == 5) {
+            rows.push_back({fields[0], fields[1], fields[2], fields[3], fields[4]});
+        }
+    }
+    return rows;
+}
+
+void PrintTo(const KeyRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class Keys : public testing::TestWithParam<KeyRow> {};
+
+TEST_P(Keys, workAsInDialogs) {
+    const KeyRow& row = GetParam();
+    probe::answerMessages(probe::Answer::Enter);
+    const auto window = probe::open(tableNamed(row.window));
+    window->setFocus(row.focus.c_str());
+    probe::press(row.keys);
+    std::string then = window->focused();
+    for (const probe::MessageSeen& message : probe::takeMessagesSeen()) {
+        then += " after \"" + message.text + '"';
+    }
+    EXPECT_EQ(then, row.then);
+}
+
+INSTANTIATE_TEST_SUITE_P(rows, Keys, testing::ValuesIn(keyRows()), ByRowName());
+
+std::string message(SolveKind kind) {
+    return *forms::messageFor(kind);
+}
+
+// The program's message box, closed each way a user closes it: its title, its one button, its
+// text from the left margin, Ctrl+C copying it all, the focus back where it was, and the answer
+// printed as OK's. Typed coefficients count to their last character.
+TEST(MainWindow, aSessionWithTheProgramsMessages) {
+    const auto window = probe::open(forms::mainWindowTable());
+    window->setFocus(coefficientA);
+    for (const char* key : {"1", "Tab", "-", "3", "Tab", "2"}) {
+        probe::press(key);
+    }
+    window->setFocus(calculateButton);
+    probe::press("Space");
+    EXPECT_EQ(window->text(firstRoot) + ' ' + window->text(secondRoot), "2 1");
+
+    struct MessageRow {
+        const char* a;
+        probe::Answer answer;
+        std::string text;
+        const char* reference;
+    };
+    const MessageRow rows[] = {
+        {"", probe::Answer::Enter, message(SolveKind::MissingInput), "message-missing"},
+        {"1", probe::Answer::Escape, message(SolveKind::NoRealRoots), "message-no-roots"},
+        {"0", probe::Answer::CloseButton, message(SolveKind::Failed), "message-failed"},
+        {"1", probe::Answer::ClickOk, message(SolveKind::NoRealRoots), nullptr},
+    };
+    window->view().setText(coefficientC, "1");
+    window->view().setText(coefficientB, "0");
+    for (const MessageRow& row : rows) {
+        window->view().setText(coefficientA, row.a);
+        probe::answerMessages(row.answer);
+        window->setFocus(calculateButton);
+        probe::press("Space");
+        const auto seen = probe::takeMessagesSeen();
+        ASSERT_EQ(seen.size(), 1U) << row.text;
+        const std::string rule = "---------------------------\n";
+        EXPECT_EQ(seen[0].title + '|' + seen[0].text + '|' + std::to_string(seen[0].buttons),
+                  "Brintamo|" + row.text + "|1");
+        const std::string copy =
+            rule + "Brintamo\n" + rule + row.text + '\n' + rule + "OK   \n" + rule;
+        EXPECT_EQ(seen[0].copied.value_or(copy), copy);
+        EXPECT_TRUE(row.reference == nullptr ||
+                    pictures::matchesReference(seen[0].picture, probe::referenceFolder(),
+                                               atScale(row.reference)));
+        EXPECT_EQ(window->focused(), calculateButton);
+    }
+    // Four lines " 1 ", CLEAR held down, and the focus mark that the keyboard brings on CALCULATE.
+    window->setFocus(secondRoot);
+    probe::press("Tab");
+    window->holdDown(clearButton);
+    EXPECT_TRUE(pictures::matchesReference(window->picture(), probe::referenceFolder(),
+                                           atScale("Brintamo-in-use")));
+}
+
+// The top of the strip left of the boxes where printed lines show; -1 if none shows.
+int firstPrintedRow(const pictures::Picture& shown) {
+    const std::uint32_t background = shown.at(0, shown.height - 1);
+    for (int y = 0; y < int(pixels(840)); ++y) { // above the coefficient boxes
+        for (int x = 0; x < int(pixels(600)); ++x) {
+            if (shown.at(x, y) != background) {
+                return y;
+            }
+        }
+    }
+    return -1;
+}
+
+// Printed lines are drawn once, behind the controls; a repaint erases them, and the next line
+// still goes below the last one printed.
+TEST(MainWindow, printedLinesStayBehindTheControlsAndAreNotDrawnAgain) {
+    const auto window = probe::open(forms::mainWindowTable());
+    const probe::Area box = window->place(coefficientA);
+    const auto boxShown = [&] {
+        return window->picture().part(int(box.left), int(box.top), int(box.width), int(box.height));
+    };
+    const pictures::Picture before = boxShown();
+    for (int line = 0; line < 4; ++line) {
+        window->view().printLine(" 1 ");
+    }
+    const int first = firstPrintedRow(window->picture());
+    EXPECT_TRUE(first >= 0 && first < pixels(60)) << "the first line at the top: " << first;
+    for (int line = 0; line < 20; ++line) {
+        window->view().printLine("8888888888888888888888888888");
+    }
+    EXPECT_EQ(boxShown().pixels, before.pixels);
+    window->repaint();
+    EXPECT_EQ(firstPrintedRow(window->picture()), -1);
+    window->view().printLine(" 1 "); // 25 lines down: below the boxes' top
+    EXPECT_EQ(firstPrintedRow(window->picture()), -1);
+}
+
+// Help and About each exist once: chosen again, the open one comes to the front; closed, the
+// next choice makes it afresh.
+TEST(MainWindow, opensHelpAndAboutOnceEach) {
+    const auto window = probe::open(forms::mainWindowTable());
+    for (const char* item : {helpItem, aboutItem, helpItem, aboutItem}) {
+        window->choose(item);
+    }
+    EXPECT_EQ(probe::windowsTitled("Help"), 1);
+    EXPECT_EQ(probe::windowsTitled("About Brintamo"), 1);
+    EXPECT_EQ(probe::activeTitle(), "About Brintamo");
+    probe::press("Escape");
+    EXPECT_EQ(probe::windowsTitled("About Brintamo"), 0);
+    window->choose(aboutItem);
+    EXPECT_EQ(probe::windowsTitled("About Brintamo"), 1);
+}
+
+// After the user has been in another window, the control that had the focus has it again.
+TEST(MainWindow, keepsTheFocusAcrossSwitchingAway) {
+    const auto window = probe::open(forms::mainWindowTable());
+    window->setFocus(coefficientB);
+    window->switchAwayAndBack();
+    EXPECT_EQ(window->focused(), coefficientB);
+}
+
+// A box takes a text of any length, and of a pasted text its first line.
+TEST(MainWindow, boxesTakeAnyLengthAndAPastedFirstLine) {
+    const auto window = probe::open(forms::mainWindowTable());
+    window->setFocus(coefficientA);
+    probe::setClipboard("0." + std::string(39997, '0') + "1");
+    probe::press("Ctrl+V");
+    EXPECT_EQ(window->text(coefficientA).size(), 40000U);
+    window->setFocus(coefficientC);
+    probe::setClipboard("0.5\r\n4");
+    probe::press("Ctrl+V");
+    EXPECT_EQ(window->text(coefficientC), "0.5");
+}
+
+TEST(AboutBox, itsPictureTakesTheFocusOnAClick) {
+    const auto window = probe::open(forms::aboutBoxTable());
+    window->click("picIcon");
+    EXPECT_EQ(window->focused(), "picIcon");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    double scale = 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]).starts_with("--scale=")) {
+            scale = std::stod(argv[i] + 8);
+        }
+    }
+    const auto toolkit = probe::start(argc, argv, scale);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
