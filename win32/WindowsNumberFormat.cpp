@@ -44,5 +44,10 @@ std::string WindowsNumberFormat::write(double value) const {
     }
     std::string written = win32::utf8(std::wstring_view(text, length(text)));
     release(text);
+    // The scientific form takes the locale's separator, as the plain one does; Wine writes a point.
+    if (const auto point = written.find('.');
+        point != std::string::npos && written.find('E') != std::string::npos) {
+        written.replace(point, 1, symbols_.decimalSeparator);
+    }
     return written;
 }

@@ -2,6 +2,7 @@
 // any machine: in memory here, the real registry, files and programs on Windows.
 
 #include "SystemInfoLauncher.h"
+#include "CaseTable.h"
 #include "KeyRecordingRegistry.h"
 #include "RowNames.h"
 #include "TestMachine.h"
@@ -24,32 +25,24 @@ void expectAllClosed(const std::vector<os::RegistryKey>& opened) {
     }
 }
 
-// Text ends at its first zero byte; text and numbers are read, other types keep what was there;
-// a value that does not fit in 1024 bytes, or is missing, fails and empties it. The key refuses
-// writing and still reads, since it is opened for reading only.
+// Reading a value (registry-values.txt). The key refuses writing and still reads, since it is
+// opened for reading only.
 struct ValueRow {
-    const char* name;
+    std::string name;
     std::uint32_t type;
     std::optional<std::string> data;
     bool read;
     std::string text;
 };
 
-const std::string kilobyte(1024, 'x');
-const ValueRow valueRows[] = {
-    {"text with one terminating zero", 1, std::string("C:\\a\0", 5), true, "C:\\a"},
-    {"text without a zero", 1, "C:\\a", true, "C:\\a"},
-    {"text with two zeros", 1, std::string("C:\\a\0\0", 6), true, "C:\\a"},
-    {"text after a zero dropped", 1, std::string("C:\\a\0b", 6), true, "C:\\a"},
-    {"no data", 1, "", true, ""},
-    {"exactly 1024 bytes", 1, kilobyte, true, kilobyte},
-    {"1023 bytes and a zero", 1, std::string(1023, 'x') + '\0', true, std::string(1023, 'x')},
-    {"1025 bytes fail", 1, kilobyte + "x", false, ""},
-    {"a number", 4, std::string("\x01\x10\0\0", 4), true, "4097"},
-    {"a number with a top byte", 4, std::string("\x01\x10\x20\x80", 4), true, "2149584897"},
-    {"another type keeps the old text", 7, "C:\\a", true, "old"},
-    {"a missing key", 1, std::nullopt, false, ""},
-};
+std::vector<ValueRow> valueRows() {
+    std::vector<ValueRow> rows;
+    for (auto& row : cases::read(BRINTAMO_CASES "/registry-values.txt", 5)) {
+        rows.push_back({row[0], std::uint32_t(std::stoul(row[1])), cases::value(row[2]),
+                        row[3] == "yes", row[4]});
+    }
+    return rows;
+}
 
 class ReadKeyValue : public testing::TestWithParam<ValueRow> {};
 
@@ -72,48 +65,25 @@ TEST_P(ReadKeyValue, readsAsWindowsDoes) {
     expectAllClosed(registry.opened);
 }
 
-INSTANTIATE_TEST_SUITE_P(rows, ReadKeyValue, testing::ValuesIn(valueRows), ByRowName());
+INSTANTIATE_TEST_SUITE_P(rows, ReadKeyValue, testing::ValuesIn(valueRows()), ByRowName());
 
-// What is started, and the message when nothing can start. Where the first value is found, the
-// second holds a good folder that a needless second lookup would start. "@" stands for the folder
-// that holds the program, which is also the current folder; "@\..\Hidden" holds a copy that could
-// start but is hidden. Only a program image by its full path starts: a script would go to a
-// shell, a relative path to the current folder.
+// What is started (system-info-starts.txt), and the message when nothing can start.
 struct StartRow {
-    const char* name;
+    std::string name;
     std::uint32_t firstType;
     std::optional<std::string> first;
     std::optional<std::string> second;
     bool starts;
 };
 
-const StartRow startRows[] = {
-    {"first value, started by its exact path", 1, std::string("@\\MSINFO32.EXE\0", 15), {}, true},
-    {"first value, the start fails", 1, "C:\\Nowhere.exe", "@", false},
-    {"first value of type 2, an empty path", 2, "@\\MSINFO32.EXE", "@", false},
-    {"first value empty", 1, "", "@", false},
-    {"second, the folder with the program", 1, {}, std::string("@\0", 2), true},
-    {"second, the folder and two zeros", 1, {}, std::string("@\0\0", 3), true},
-    {"second, the program itself and two zeros",
-     1,
-     {},
-     std::string("@\\MSINFO32.EXE\0\0", 16),
-     false},
-    {"second, a folder without it", 1, {}, "@\\..", false},
-    {"second, the program there hidden", 1, {}, "@\\..\\Hidden", false},
-    {"neither value", 1, {}, {}, false},
-    {"first value a batch script", 1, "@\\run.bat", "@", false},
-    {"first value a command script", 1, "@\\run.cmd", "@", false},
-    {"first value a script at a path with & and blanks", 1, "@\\..\\a&b c\\run.cmd", "@", false},
-    {"first value a folder", 1, "@", "@", false},
-    {"first value the program by its device path", 1, "\\\\.\\@\\MSINFO32.EXE", "@", false},
-    {"first value the program by its long-path prefix", 1, "\\\\?\\@\\MSINFO32.EXE", "@", false},
-    {"first value relative, the program in the current folder", 1, "MSINFO32.EXE", "@", false},
-    {"first value relative to a drive's current folder", 1, "C:MSINFO32.EXE", "@", false},
-    {"first value a number, a program of that short name in the current folder", 4,
-     std::string("\x10\0\0\0", 4), "@", false},
-    {"second value relative, the current folder", 1, {}, ".", false},
-};
+std::vector<StartRow> startRows() {
+    std::vector<StartRow> rows;
+    for (auto& row : cases::read(BRINTAMO_CASES "/system-info-starts.txt", 5)) {
+        rows.push_back({row[0], std::uint32_t(std::stoul(row[1])), cases::value(row[2]),
+                        cases::value(row[3]), row[4] == "yes"});
+    }
+    return rows;
+}
 
 class Start : public testing::TestWithParam<StartRow> {};
 
@@ -141,7 +111,7 @@ TEST_P(Start, startsTheProgramOrSaysItIsUnavailable) {
     expectAllClosed(registry.opened);
 }
 
-INSTANTIATE_TEST_SUITE_P(rows, Start, testing::ValuesIn(startRows), ByRowName());
+INSTANTIATE_TEST_SUITE_P(rows, Start, testing::ValuesIn(startRows()), ByRowName());
 
 } // namespace
 

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The built program in real X windows, driven from outside through xdotool as a user would. Run
+# it in an X server of its own (scripts/with-xvfb.sh).
+#   real-windows.sh PROGRAM            no window manager: About at its fixed place, at the whole
+#                                      scaling QT_SCALE_FACTOR gives, and the program going on
+#                                      after Exit while About is open, until About is closed
+#   real-windows.sh --managed PROGRAM  under a window manager: Help and About brought back from the
+#                                      minimised state, and About active again after a message
+set -u
+managed=false
+[ "$1" = --managed ] && managed=true && shift
+scale=${QT_SCALE_FACTOR:-1}
+failures=0
+
+# WHAT COMMAND...: the command must come true within five seconds.
+check() {
+    local what=$1
+    shift
+    for _ in $(seq 50); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "FAILED: $what" >&2
+    failures=$((failures + 1))
+}
+window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+shown() { [ "$(xdotool search --onlyvisible --name "^$1\$" | wc -l)" -eq "$2" ]; }
+state() { xprop -id "$1" WM_STATE | grep -q "window state: $2"; }
+active() { [ "$(xdotool getactivewindow)" = "$1" ]; }
+at() { [ "$(xdotool getwindowgeometry --shell "$1" | grep -E '^[XY]=' | tr '\n' ' ')" = "X=$2 Y=$3 " ]; }
+running() { kill -0 "$program"; }
+ended() { ! kill -0 "$program"; }
+
+"$1" &
+program=$!
+main=$(window Brintamo)
+# A click at (x, y) twips in the main window's client area, which ends at its bottom edge.
+click() {
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    xdotool mousemove $((X + $1 * scale / 15)) $((Y + HEIGHT - (7140 - $2) * scale / 15)) click 1
+}
+choose() { xdotool windowactivate --sync "$main" key --delay 200 "$@"; }
+
+if ! $managed; then
+    click 4000 3000
+    xdotool key --delay 300 alt+o a
+    about=$(window "About Brintamo")
+    check "About at its fixed place" at "$about" $((156 * scale)) $((129 * scale))
+    click 5130 7000
+    xdotool key --delay 300 alt+o x
+    check "Exit closes the main window" shown Brintamo 0
+    sleep 0.5
+    check "the program goes on while About is open" running
+    eval "$(xdotool getwindowgeometry --shell "$about")"
+    xdotool mousemove $((X + 325 * scale)) $((Y + 171 * scale)) click 1 # OK
+    check "the program ends with About" ended
+    exit $((failures > 0))
+fi
+
+for item in "Help:alt+o Escape Right Return" "About Brintamo:alt+o a"; do
+    title=${item%%:*}
+    read -ra keys <<<"${item#*:}"
+    choose "${keys[@]}"
+    chosen=$(window "$title")
+    xdotool windowminimize --sync "$chosen"
+    check "$title minimised" state "$chosen" Iconic
+    choose "${keys[@]}"
+    check "$title chosen again comes back" state "$chosen" Normal
+    check "$title chosen again is active" active "$chosen"
+    check "one $title" shown "$title" 1
+    xdotool key alt+F4 # the window manager closes it
+done
+choose alt+o a
+about=$(window "About Brintamo")
+check "About active" active "$about"
+xdotool key alt+s # no registry here: the message
+check "System Info's message" shown Brintamo 2
+xdotool key Return
+check "the message gone" shown Brintamo 1
+check "About active again after the message" active "$about"
+xdotool key Escape
+check "Escape closes About" shown "About Brintamo" 0
+kill "$program"
+exit $((failures > 0))
