@@ -120,12 +120,6 @@ LRESULT CALLBACK procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDOWN:
         SetFocus(box);
         return 0;
-    case STM_GETIMAGE: // as a static control answers it, for automation
-        if (const Picture* picture = pictureOf(box);
-            picture != nullptr && (wParam == IMAGE_ICON) == picture->icon) {
-            return reinterpret_cast<LRESULT>(picture->image);
-        }
-        return 0;
     case WM_NCDESTROY:
         delete pictureOf(box);
         SetWindowLongPtrW(box, GWLP_USERDATA, 0);
