@@ -1,5 +1,6 @@
 #include "FormBuilder.h"
 
+#include "Contrast.h"
 #include "ProgramFonts.h"
 #include "QtColours.h"
 #include "Twips.h"
@@ -118,14 +119,19 @@ std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles(forms::ControlKi
     return {QPalette::Window, QPalette::WindowText};
 }
 
+// A box keeps the background the palette pairs with its text where the described one would
+// not let its text be read.
 void applyColours(QWidget* widget, const forms::ControlRow& row) {
     const auto [backgroundRole, foregroundRole] = colourRoles(row.kind);
     QPalette palette = widget->palette();
-    if (row.background.isSet()) {
-        palette.setColor(backgroundRole, resolve(row.background));
-    }
     if (row.foreground.isSet()) {
         palette.setColor(foregroundRole, resolve(row.foreground));
+    }
+    const QRgb text = palette.color(foregroundRole).rgb() & 0xFFFFFF;
+    if (row.background.isSet() &&
+        (row.kind != forms::ControlKind::TextBox ||
+         forms::readable(text, resolve(row.background).rgb() & 0xFFFFFF))) {
+        palette.setColor(backgroundRole, resolve(row.background));
     }
     widget->setPalette(palette);
 }

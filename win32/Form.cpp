@@ -69,9 +69,7 @@ Form::Form(const forms::WindowTable& table)
     for (const HWND built : inTabOrder) {
         const forms::ControlRow* row = rowOf(built);
         commandNames_[GetDlgCtrlID(built)] = row->name;
-        backgrounds_[built] = CreateSolidBrush(
-            resolve(row->background,
-                    row->kind == forms::ControlKind::TextBox ? COLOR_WINDOW : COLOR_BTNFACE));
+        backgrounds_[built] = CreateSolidBrush(backgroundOf(*row));
     }
     placeControls(window_, table, *fonts_, dpi_);
     // Activating the window puts the focus here first.

@@ -99,7 +99,7 @@ LRESULT Form::colourControl(HDC dc, HWND control) {
     }
     const bool box = row->kind == forms::ControlKind::TextBox;
     SetTextColor(dc, resolve(row->foreground, box ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));
-    SetBkColor(dc, resolve(row->background, box ? COLOR_WINDOW : COLOR_BTNFACE));
+    SetBkColor(dc, backgroundOf(*row));
     return reinterpret_cast<LRESULT>(backgrounds_.at(control));
 }
 

@@ -1,5 +1,6 @@
 #include "FormSurface.h"
 
+#include "Contrast.h"
 #include "FormBuilder.h"
 #include "Utf16.h"
 
@@ -15,6 +16,19 @@ COLORREF resolve(const forms::Colour& colour, int fallback) {
         break;
     }
     return GetSysColor(fallback);
+}
+
+COLORREF backgroundOf(const forms::ControlRow& row) {
+    if (row.kind != forms::ControlKind::TextBox) {
+        return resolve(row.background, COLOR_BTNFACE);
+    }
+    const auto rgb = [](COLORREF colour) {
+        return std::uint32_t(GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour));
+    };
+    const COLORREF described = resolve(row.background, COLOR_WINDOW);
+    return forms::readable(rgb(resolve(row.foreground, COLOR_WINDOWTEXT)), rgb(described))
+               ? described
+               : GetSysColor(COLOR_WINDOW);
 }
 
 void drawLines(HDC dc, const forms::WindowTable& table, UINT dpi) {

@@ -12,6 +12,10 @@ namespace win32 {
 
 COLORREF resolve(const forms::Colour& colour, int fallback);
 
+// A control's background: a box's described colour where its text reads on it, else the
+// background Windows pairs with the window-text colour.
+COLORREF backgroundOf(const forms::ControlRow& row);
+
 // As Windows draws a line: from its first point up to, not including, its last.
 void drawLines(HDC dc, const forms::WindowTable& table, UINT dpi);
 

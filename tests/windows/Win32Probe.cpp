@@ -21,6 +21,9 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <map>
 #include <utility>
 
 namespace probe {
@@ -292,10 +295,37 @@ private:
 
 win32::ModalMessageBox programMessages;
 
+// The colours a user sets in the Control Panel, for a run under a scheme of its own
+// (BRINTAMO_COLOUR_SCHEME): Windows' own default black for the title text of inactive windows, or
+// a high-contrast scheme, white on black.
+void applyColourScheme(const std::string& scheme) {
+    const std::map<std::string, std::vector<std::pair<int, COLORREF>>> schemes = {
+        {"black-title-text", {{COLOR_INACTIVECAPTIONTEXT, RGB(0, 0, 0)}}},
+        {"high-contrast",
+         {{COLOR_WINDOW, RGB(0, 0, 0)},
+          {COLOR_WINDOWTEXT, RGB(255, 255, 255)},
+          {COLOR_BTNFACE, RGB(0, 0, 0)},
+          {COLOR_BTNTEXT, RGB(255, 255, 255)},
+          {COLOR_HIGHLIGHT, RGB(26, 235, 255)},
+          {COLOR_INACTIVECAPTIONTEXT, RGB(255, 255, 255)}}},
+    };
+    const auto colours = schemes.find(scheme);
+    if (colours == schemes.end()) {
+        std::cerr << "no colour scheme " << scheme << '\n';
+        std::exit(2);
+    }
+    for (const auto& [element, colour] : colours->second) {
+        SetSysColors(1, &element, &colour);
+    }
+}
+
 } // namespace
 
 std::shared_ptr<void> start(int&, char**, double scale) {
     runScale = scale;
+    if (const char* scheme = std::getenv("BRINTAMO_COLOUR_SCHEME")) {
+        applyColourScheme(scheme);
+    }
     SetCaretBlinkTime(INFINITE); // a steady text cursor keeps pictures comparable
     SetTimer(nullptr, 0, 20, answerShownMessage);
     return nullptr;
@@ -306,7 +336,9 @@ double scale() {
 }
 
 std::string referenceFolder() {
-    return BRINTAMO_WINDOW_SUITE_DATA "/reference/win32";
+    const char* scheme = std::getenv("BRINTAMO_COLOUR_SCHEME");
+    return BRINTAMO_WINDOW_SUITE_DATA "/reference/win32" + std::string(scheme ? "/" : "") +
+           (scheme ? scheme : "");
 }
 
 std::unique_ptr<Window> open(const forms::WindowTable& table) {
