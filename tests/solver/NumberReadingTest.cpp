@@ -19,14 +19,6 @@ struct Reading {
     std::string means;
 };
 
-std::vector<Reading> readings() {
-    std::vector<Reading> rows;
-    for (auto& row : cases::read(BRINTAMO_CASES "/number-readings.txt", 3)) {
-        rows.push_back({row[0], row[1], row[2]});
-    }
-    return rows;
-}
-
 std::string meaning(const std::optional<TypedNumber>& number) {
     if (!number) {
         return "no number";
@@ -42,7 +34,9 @@ TEST_P(NumberReadingTest, readsWhatTheTextMeans) {
 }
 
 INSTANTIATE_TEST_SUITE_P(rows, NumberReadingTest,
-                         testing::Combine(testing::ValuesIn(readings()), testing::Bool()),
+                         testing::Combine(testing::ValuesIn(cases::rowsOf<Reading, 3>(
+                                              BRINTAMO_CASES "/number-readings.txt")),
+                                          testing::Bool()),
                          ByRowAndLocale());
 
 } // namespace

@@ -16,14 +16,6 @@ struct Case {
     std::string shown; // both roots, or the outcome and any first root kept
 };
 
-std::vector<Case> solveCases() {
-    std::vector<Case> rows;
-    for (auto& row : cases::read(BRINTAMO_CASES "/solve-cases.txt", 5)) {
-        rows.push_back({row[0], row[1], row[2], row[3], row[4]});
-    }
-    return rows;
-}
-
 std::string shown(const SolveOutcome& outcome) {
     static const char* const kinds[] = {"MissingInput", "NoRealRoots", "", "Failed"};
     std::string words = kinds[int(outcome.kind)];
@@ -43,8 +35,10 @@ TEST_P(SolveQuadraticTest, showsWhatTheCaseNeeds) {
               inLocale(row.shown, comma));
 }
 
-INSTANTIATE_TEST_SUITE_P(rows, SolveQuadraticTest,
-                         testing::Combine(testing::ValuesIn(solveCases()), testing::Bool()),
-                         ByRowAndLocale());
+INSTANTIATE_TEST_SUITE_P(
+    rows, SolveQuadraticTest,
+    testing::Combine(testing::ValuesIn(cases::rowsOf<Case, 5>(BRINTAMO_CASES "/solve-cases.txt")),
+                     testing::Bool()),
+    ByRowAndLocale());
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cases {
@@ -75,6 +76,20 @@ inline std::vector<std::vector<std::string>> read(const std::string& file, std::
         std::exit(2);
     }
     return rows;
+}
+
+// The rows as structs of as many texts, in the table's order.
+template <typename Row, std::size_t... field>
+std::vector<Row> rowsOf(const std::string& file, std::index_sequence<field...> fields) {
+    std::vector<Row> rows;
+    for (const auto& texts : read(file, fields.size())) {
+        rows.push_back(Row{texts[field]...});
+    }
+    return rows;
+}
+
+template <typename Row, std::size_t fields> std::vector<Row> rowsOf(const std::string& file) {
+    return rowsOf<Row>(file, std::make_index_sequence<fields>());
 }
 
 } // namespace cases

@@ -28,29 +28,16 @@ void expectAllClosed(const std::vector<os::RegistryKey>& opened) {
 // Reading a value (registry-values.txt). The key refuses writing and still reads, since it is
 // opened for reading only.
 struct ValueRow {
-    std::string name;
-    std::uint32_t type;
-    std::optional<std::string> data;
-    bool read;
-    std::string text;
+    std::string name, type, data, read, text;
 };
-
-std::vector<ValueRow> valueRows() {
-    std::vector<ValueRow> rows;
-    for (auto& row : cases::read(BRINTAMO_CASES "/registry-values.txt", 5)) {
-        rows.push_back({row[0], std::uint32_t(std::stoul(row[1])), cases::value(row[2]),
-                        row[3] == "yes", row[4]});
-    }
-    return rows;
-}
 
 class ReadKeyValue : public testing::TestWithParam<ValueRow> {};
 
 TEST_P(ReadKeyValue, readsAsWindowsDoes) {
     const ValueRow& row = GetParam();
     machine->clear();
-    if (row.data) {
-        machine->setValue(firstKey, "PATH", row.type, *row.data, true);
+    if (const auto data = cases::value(row.data)) {
+        machine->setValue(firstKey, "PATH", std::uint32_t(std::stoul(row.type)), *data, true);
         os::RegistryKey key = 0;
         ASSERT_EQ(machine->registry().openKey(os::hkeyLocalMachine, firstKey, 0, 0x2003F, key),
                   os::registryAccessDenied)
@@ -60,44 +47,36 @@ TEST_P(ReadKeyValue, readsAsWindowsDoes) {
     KeyRecordingRegistry registry(machine->registry());
     EXPECT_EQ(os::SystemInfoLauncher(registry, machine->files(), machine->programs(), {})
                   .readKeyValue(os::hkeyLocalMachine, firstKey, "PATH", value),
-              row.read);
+              row.read == "yes");
     EXPECT_EQ(value, row.text);
     expectAllClosed(registry.opened);
 }
 
-INSTANTIATE_TEST_SUITE_P(rows, ReadKeyValue, testing::ValuesIn(valueRows()), ByRowName());
+INSTANTIATE_TEST_SUITE_P(rows, ReadKeyValue,
+                         testing::ValuesIn(cases::rowsOf<ValueRow, 5>(BRINTAMO_CASES
+                                                                      "/registry-values.txt")),
+                         ByRowName());
 
 // What is started (system-info-starts.txt), and the message when nothing can start.
 struct StartRow {
-    std::string name;
-    std::uint32_t firstType;
-    std::optional<std::string> first;
-    std::optional<std::string> second;
-    bool starts;
+    std::string name, firstType, first, second, starts;
 };
-
-std::vector<StartRow> startRows() {
-    std::vector<StartRow> rows;
-    for (auto& row : cases::read(BRINTAMO_CASES "/system-info-starts.txt", 5)) {
-        rows.push_back({row[0], std::uint32_t(std::stoul(row[1])), cases::value(row[2]),
-                        cases::value(row[3]), row[4] == "yes"});
-    }
-    return rows;
-}
 
 class Start : public testing::TestWithParam<StartRow> {};
 
 TEST_P(Start, startsTheProgramOrSaysItIsUnavailable) {
     const StartRow& row = GetParam();
+    const bool starts = row.starts == "yes";
     const std::string folder = machine->programFolder();
     machine->clear();
-    for (auto [key, value, data, type] : {std::tuple{firstKey, "PATH", row.first, row.firstType},
-                                          std::tuple{secondKey, "MSINFO", row.second, 1U}}) {
+    for (auto [key, value, data, type] :
+         {std::tuple{firstKey, "PATH", cases::value(row.first), std::stoul(row.firstType)},
+          std::tuple{secondKey, "MSINFO", cases::value(row.second), 1UL}}) {
         if (data && data->find('@') != std::string::npos) {
             data->replace(data->find('@'), 1, folder);
         }
         if (data) {
-            machine->setValue(key, value, type, *data);
+            machine->setValue(key, value, std::uint32_t(type), *data);
         }
     }
     std::string message;
@@ -105,13 +84,16 @@ TEST_P(Start, startsTheProgramOrSaysItIsUnavailable) {
     os::SystemInfoLauncher(registry, machine->files(), machine->programs(),
                            [&message](const std::string& text) { message += text; })
         .start();
-    EXPECT_EQ(machine->started(row.starts),
-              std::vector<std::string>(row.starts, folder + "\\MSINFO32.EXE"));
-    EXPECT_EQ(message, row.starts ? "" : "System Information Is Unavailable At This Time");
+    EXPECT_EQ(machine->started(starts),
+              std::vector<std::string>(starts, folder + "\\MSINFO32.EXE"));
+    EXPECT_EQ(message, starts ? "" : "System Information Is Unavailable At This Time");
     expectAllClosed(registry.opened);
 }
 
-INSTANTIATE_TEST_SUITE_P(rows, Start, testing::ValuesIn(startRows()), ByRowName());
+INSTANTIATE_TEST_SUITE_P(rows, Start,
+                         testing::ValuesIn(cases::rowsOf<StartRow, 5>(BRINTAMO_CASES
+                                                                      "/system-info-starts.txt")),
+                         ByRowName());
 
 } // namespace
 

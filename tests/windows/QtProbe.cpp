@@ -133,17 +133,10 @@ public:
     }
     FontSeen font(const char* control) const override {
         const QFont font = widget(control)->font();
-        return {font.family().toStdString(), font.pixelSize() * runScale, font.bold()};
+        return {font.pixelSize() * runScale, font.bold()};
     }
     std::string text(const char* control) const override {
-        const QWidget* shown = widget(control);
-        if (const auto* box = qobject_cast<const QLineEdit*>(shown)) {
-            return box->text().toStdString();
-        }
-        if (const auto* button = qobject_cast<const QAbstractButton*>(shown)) {
-            return button->text().toStdString();
-        }
-        return qobject_cast<const QLabel*>(shown)->text().toStdString();
+        return widget(control)->property("text").toString().toStdString();
     }
     Area textBounds(const char* control) const override {
         const QWidget* shown = widget(control);

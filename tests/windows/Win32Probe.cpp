@@ -22,8 +22,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <iostream>
-#include <map>
+#include <sstream>
 #include <utility>
 
 namespace probe {
@@ -201,7 +200,7 @@ public:
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form_->control(control), WM_GETFONT, 0, 0)),
                    sizeof font, &font);
-        return {win32::utf8(font.lfFaceName), double(-font.lfHeight), font.lfWeight >= FW_BOLD};
+        return {double(-font.lfHeight), font.lfWeight >= FW_BOLD};
     }
     std::string text(const char* control) const override { return textOf(form_->control(control)); }
     Area textBounds(const char* control) const override {
@@ -295,26 +294,13 @@ private:
 
 win32::ModalMessageBox programMessages;
 
-// The colours a user sets in the Control Panel, for a run under a scheme of its own
-// (BRINTAMO_COLOUR_SCHEME): Windows' own default black for the title text of inactive windows, or
-// a high-contrast scheme, white on black.
-void applyColourScheme(const std::string& scheme) {
-    const std::map<std::string, std::vector<std::pair<int, COLORREF>>> schemes = {
-        {"black-title-text", {{COLOR_INACTIVECAPTIONTEXT, RGB(0, 0, 0)}}},
-        {"high-contrast",
-         {{COLOR_WINDOW, RGB(0, 0, 0)},
-          {COLOR_WINDOWTEXT, RGB(255, 255, 255)},
-          {COLOR_BTNFACE, RGB(0, 0, 0)},
-          {COLOR_BTNTEXT, RGB(255, 255, 255)},
-          {COLOR_HIGHLIGHT, RGB(26, 235, 255)},
-          {COLOR_INACTIVECAPTIONTEXT, RGB(255, 255, 255)}}},
-    };
-    const auto colours = schemes.find(scheme);
-    if (colours == schemes.end()) {
-        std::cerr << "no colour scheme " << scheme << '\n';
-        std::exit(2);
-    }
-    for (const auto& [element, colour] : colours->second) {
+// The colours a user sets in the Control Panel, for a run under a scheme of its own:
+// BRINTAMO_SYSTEM_COLOURS holds "element=RRGGBB" pairs, blanks between.
+void applySystemColours(std::istringstream colours) {
+    int element = 0;
+    char equals = 0;
+    for (unsigned rgb = 0; colours >> element >> equals >> std::hex >> rgb >> std::dec;) {
+        const COLORREF colour = RGB(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF);
         SetSysColors(1, &element, &colour);
     }
 }
@@ -323,8 +309,8 @@ void applyColourScheme(const std::string& scheme) {
 
 std::shared_ptr<void> start(int&, char**, double scale) {
     runScale = scale;
-    if (const char* scheme = std::getenv("BRINTAMO_COLOUR_SCHEME")) {
-        applyColourScheme(scheme);
+    if (const char* colours = std::getenv("BRINTAMO_SYSTEM_COLOURS")) {
+        applySystemColours(std::istringstream(colours));
     }
     SetCaretBlinkTime(INFINITE); // a steady text cursor keeps pictures comparable
     SetTimer(nullptr, 0, 20, answerShownMessage);

@@ -26,7 +26,6 @@ struct Area {
 };
 
 struct FontSeen {
-    std::string family;
     double pixelHeight; // of the em, in device pixels
     bool bold;
 };

@@ -174,14 +174,6 @@ struct KeyRow {
     std::string then;
 };
 
-std::vector<KeyRow> keyRows() {
-    std::vector<KeyRow> rows;
-    for (auto& row : cases::read(BRINTAMO_WINDOW_SUITE_DATA "/keys.txt", 5)) {
-        rows.push_back({row[0], row[1], row[2], row[3], row[4]});
-    }
-    return rows;
-}
-
 void PrintTo(const KeyRow& row, std::ostream* out) {
     *out << row.name;
 }
@@ -201,7 +193,10 @@ TEST_P(Keys, workAsInDialogs) {
     EXPECT_EQ(then, row.then);
 }
 
-INSTANTIATE_TEST_SUITE_P(rows, Keys, testing::ValuesIn(keyRows()), ByRowName());
+INSTANTIATE_TEST_SUITE_P(rows, Keys,
+                         testing::ValuesIn(cases::rowsOf<KeyRow, 5>(BRINTAMO_WINDOW_SUITE_DATA
+                                                                    "/keys.txt")),
+                         ByRowName());
 
 std::string message(SolveKind kind) {
     return *forms::messageFor(kind);
