@@ -18,8 +18,9 @@ double luminance(std::uint32_t colour) {
 } // namespace
 
 bool readable(std::uint32_t text, std::uint32_t background) {
-    const auto [darker, lighter] = std::minmax(luminance(text), luminance(background));
-    return lighter + 0.05 >= 3 * (darker + 0.05);
+    const double one = luminance(text);
+    const double other = luminance(background);
+    return std::max(one, other) + 0.05 >= 3 * (std::min(one, other) + 0.05);
 }
 
 } // namespace forms

@@ -11,12 +11,15 @@ const std::string program = "C:\\Program Files\\MSINFO32.EXE";
 const std::string hidden = "C:\\Program Files\\..\\Hidden\\MSINFO32.EXE";
 const std::string currentFolder = "C:\\Program Files\\";
 
-// Up to its first zero byte, in the current folder unless it names a drive, which the device and
-// long-path namespaces ("\\.\C:\...", "\\?\C:\...") also do.
+// Up to its first zero byte, in the current folder unless it starts at a drive's root, which the
+// device and long-path namespaces ("\\.\C:\...", "\\?\C:\...") also do; "C:name" is in that
+// drive's current folder, which is the current folder.
 std::string resolved(const std::string& path) {
     std::string read = path.c_str();
     read.erase(0, read.starts_with(R"(\\.\)") || read.starts_with(R"(\\?\)") ? 4 : 0);
-    return read.size() > 1 && read[1] == ':' ? read : currentFolder + read;
+    const bool drive = read.size() > 1 && read[1] == ':';
+    return drive && read.size() > 2 && read[2] == '\\' ? read
+                                                       : currentFolder + read.substr(drive ? 2 : 0);
 }
 
 struct MemoryMachine final : TestMachine, os::FileTest, os::ProgramStarter {

@@ -15,6 +15,8 @@
 #include "Utf16.h"
 #include "Windows.h"
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <gdiplus.h>
@@ -128,7 +130,7 @@ void CALLBACK answerShownMessage(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 // As Windows does when a window moves to a monitor of another scaling: it suggests a place with
-// the client area scaled.
+// the client area scaled, which the window takes.
 void moveToDpi(HWND window, UINT dpi) {
     RECT client;
     GetClientRect(window, &client);
@@ -138,9 +140,13 @@ void moveToDpi(HWND window, UINT dpi) {
                              dpi);
     RECT place;
     GetWindowRect(window, &place);
-    OffsetRect(&suggested, place.left - suggested.left, place.top - suggested.top);
+    // Somewhere else, as on a monitor beside the first.
+    OffsetRect(&suggested, place.left - suggested.left + 40, place.top - suggested.top + 30);
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     pump();
+    GetWindowRect(window, &place);
+    EXPECT_EQ(std::pair(place.left, place.top), std::pair(suggested.left, suggested.top))
+        << "the window takes the place Windows suggests";
 }
 
 forms::ControlKind kindHeard(const VARIANT& role) {
