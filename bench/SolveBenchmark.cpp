@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <random>
+
 namespace {
 
 void solve(benchmark::State& state, const std::string& a, const std::string& b,
@@ -25,6 +27,24 @@ void solveLong(benchmark::State& state, std::size_t length) {
 void solveDense(benchmark::State& state, std::size_t length) {
     solve(state, "1" + std::string(length - 1, '0'), std::string(length, '3'),
           "1" + std::string(length - 1, '7'));
+}
+
+// Three boxes of `length` random digits, the point after the first: typical long input.
+void solveRandom(benchmark::State& state, std::size_t length) {
+    std::mt19937 generator(7);
+    std::uniform_int_distribution<int> digit(0, 9);
+    const auto box = [&](const std::string& sign) {
+        std::string text = sign + std::to_string(1 + digit(generator) % 9) + '.';
+        while (text.size() < length) {
+            text += char('0' + digit(generator));
+        }
+        return text;
+    };
+    solve(state, box(""), box("-"), box("-"));
+}
+
+std::string nines(std::size_t count) {
+    return std::string(count, '9');
 }
 
 } // namespace
@@ -51,6 +71,18 @@ BENCHMARK_CAPTURE(solve, exponents_of_any_size, std::string("1e-99999999"), std:
 BENCHMARK_CAPTURE(solveLong, boxes_of_32767, 32767)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(solveLong, a_mebibyte_each, 1 << 20)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(solveDense, a_mebibyte_of_dense_digits_each, 1 << 20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(solveRandom, a_mebibyte_of_random_digits_each, 1 << 20)
+    ->Unit(benchmark::kMillisecond);
+// The worst cases: only the last of the digits decides a root. A root a hair below a rounding
+// boundary (0.00499...9, b a mebibyte long); a double root, (x - 0.00499...9)^2 = 0, whose
+// discriminant is 0 only with every digit of b and c (c a mebibyte long).
+BENCHMARK_CAPTURE(solve, a_tie_decided_by_the_last_of_a_mebibyte, std::string("1"),
+                  "-0.004" + nines((1 << 20) - 6), std::string("0"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(solve, a_double_root_decided_by_every_digit, std::string("1"),
+                  "-0.00" + nines((1 << 19) - 1) + '8',
+                  "0.000024" + nines((1 << 19) - 2) + std::string((1 << 19) - 1, '0') + '1')
     ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

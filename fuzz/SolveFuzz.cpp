@@ -1,7 +1,9 @@
 // Checks the root calculation against the exact roots. The input either makes three coefficients
-// (each a sign, up to 18 digits and an exponent, written with an exponent or with the locale's
-// decimal separator), whose roots are then known exactly, or is taken as three free texts, each
-// of which must mean what the reading rule says, and which must give a well-formed outcome.
+// (each a sign, up to 18 digits, now and then followed by a long run of nines or zeros and a last
+// digit, which brings roots to a hair from a rounding boundary, and an exponent, written with an
+// exponent or with the locale's decimal separator), whose roots are then known exactly, or is
+// taken as three free texts, each of which must mean what the reading rule says, and which must
+// give a well-formed outcome. Neither model calls the program's own reading or arithmetic.
 
 #include "QtNumberFormat.h"
 #include "SolveQuadratic.h"
@@ -13,6 +15,8 @@
 #include <boost/multiprecision/cpp_int.hpp>
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -53,12 +57,17 @@ struct Coefficient {
 
 Coefficient makeCoefficient(FuzzedDataProvider& input, QChar point) {
     const bool negative = input.ConsumeBool();
-    const auto mantissa = input.ConsumeIntegralInRange<std::uint64_t>(0, 999999999999999999);
-    // Mostly everyday sizes; now and then far below the smallest double.
-    const int exponent = input.ConsumeIntegralInRange(0, 7) != 0
-                             ? input.ConsumeIntegralInRange(-12, 12)
-                             : input.ConsumeIntegralInRange(-400, 40);
-    const std::string digits = std::to_string(mantissa);
+    std::string digits =
+        std::to_string(input.ConsumeIntegralInRange<std::uint64_t>(0, 999999999999999999));
+    int exponent = input.ConsumeIntegralInRange(0, 7) != 0
+                       ? input.ConsumeIntegralInRange(-12, 12)
+                       : input.ConsumeIntegralInRange(-400, 40); // now and then far below doubles
+    if (input.ConsumeIntegralInRange(0, 3) == 0) {
+        const int run = input.ConsumeIntegralInRange(20, 80);
+        digits += std::string(std::size_t(run), input.ConsumeBool() ? '9' : '0');
+        digits += char('0' + input.ConsumeIntegralInRange(0, 9));
+        exponent -= run + 1;
+    }
     QString text = QString::fromStdString(digits);
     if (input.ConsumeBool()) {
         text += u'E' + QString::number(exponent);
@@ -68,7 +77,7 @@ Coefficient makeCoefficient(FuzzedDataProvider& input, QChar point) {
         text = QString(std::max<qsizetype>(0, 1 - exponent - text.size()), u'0') + text;
         text.insert(text.size() + exponent, point);
     }
-    const Integer value(mantissa);
+    const Integer value(digits.substr(std::min(digits.find_first_not_of('0'), digits.size() - 1)));
     return {(negative ? QStringLiteral("-") : QString()) + text, negative ? Integer(-value) : value,
             exponent};
 }
@@ -174,11 +183,27 @@ std::optional<TypedNumber> meaning(const QString& text, QChar point) {
     while (exponent.size() > 1 && exponent.front() == u'0') {
         exponent.remove(0, 1);
     }
-    return typedNumber(
-        isMinus(match.captured(1)), (whole + fraction).toStdString(),
+    const long long power =
         (exponent.size() > 15 ? 1LL << 40 : std::min(exponent.toLongLong(), 1LL << 40)) *
-                (isMinus(match.captured(4)) ? -1 : 1) -
-            fraction.size());
+            (isMinus(match.captured(4)) ? -1 : 1) -
+        fraction.size();
+    // The nearest double from the C library's own conversion, in the C locale.
+    const std::string written = (whole + fraction).toStdString() + 'e' + std::to_string(power);
+    errno = 0;
+    const double nearest = std::strtod(written.c_str(), nullptr);
+    if (errno == ERANGE && std::isinf(nearest)) {
+        return std::nullopt;
+    }
+    std::string digits = (whole + fraction).toStdString();
+    const auto last = digits.find_last_not_of('0');
+    if (last == std::string::npos) {
+        return TypedNumber{};
+    }
+    const long long trailingZeros = static_cast<long long>(digits.size() - last - 1);
+    digits.resize(last + 1);
+    digits.erase(0, digits.find_first_not_of('0'));
+    return TypedNumber{isMinus(match.captured(1)), digits, power + trailingZeros,
+                       isMinus(match.captured(1)) ? -nearest : nearest};
 }
 
 bool same(const std::optional<TypedNumber>& x, const std::optional<TypedNumber>& y) {

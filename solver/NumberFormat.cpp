@@ -6,8 +6,9 @@
 
 namespace {
 
-// Significant digits that decide a double, with room to spare.
-constexpr std::size_t decidingDigits = 40;
+// Significant digits that decide a double: a point halfway between two doubles has at most 767,
+// so past these only whether any digit is nonzero can count.
+constexpr std::size_t decidingDigits = 768;
 
 // An exponent beyond this puts any number of digits far outside a double's range either way.
 constexpr long long exponentCeiling = 1LL << 40;
@@ -43,8 +44,8 @@ bool takeSign(std::string_view& text, const NumberSymbols& symbols) {
 } // namespace
 
 std::optional<double> nearestDouble(const TypedNumber& number) {
-    // Digits beyond the deciding ones only tell which way a tie goes: a nonzero one among them is
-    // kept as a single sticky digit, so that cutting the rest never moves the rounding.
+    // Digits beyond the deciding ones only tell which way a tie goes: as the digits have no
+    // trailing zeros, any cut is kept as a single sticky digit, so the rounding never moves.
     std::string digits = number.digits.substr(0, decidingDigits);
     const bool cut = number.digits.size() > decidingDigits;
     if (cut) {

@@ -1,42 +1,13 @@
 #include "SolveQuadratic.h"
 
-#include <boost/multiprecision/cpp_int.hpp>
+#include "BoundedEquation.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
-#include <utility>
 
 namespace {
-
-using boost::multiprecision::cpp_int;
-
-// Digits beyond this many significant ones are rounded off, half away from zero: far more than
-// a double holds, and it keeps a box full of digits from making the arithmetic slow.
-constexpr std::size_t significantDigitsKept = 40;
-
-void roundToKeptDigits(TypedNumber& number) {
-    std::string& digits = number.digits;
-    if (digits.size() <= significantDigitsKept) {
-        return;
-    }
-    const bool roundUp = digits[significantDigitsKept] >= '5';
-    number.exponent += static_cast<long long>(digits.size() - significantDigitsKept);
-    digits.resize(significantDigitsKept);
-    for (auto digit = digits.rbegin(); roundUp && digit != digits.rend(); ++digit) {
-        *digit = *digit == '9' ? '0' : static_cast<char>(*digit + 1);
-        if (*digit != '0') {
-            break;
-        }
-    }
-    if (roundUp && digits.front() == '0') {
-        digits.insert(digits.begin(), '1'); // 999...9 rounded up
-    }
-    const auto significantEnd = digits.find_last_not_of('0');
-    number.exponent += static_cast<long long>(digits.size() - significantEnd - 1);
-    digits.resize(significantEnd + 1);
-}
 
 // Coefficients whose orders of magnitude lie at most this far apart are used exactly as typed:
 // any two numbers a double can hold do. Only typed numbers below the smallest double reach
@@ -53,56 +24,115 @@ bool isZero(const TypedNumber& number) {
     return number.digits == "0";
 }
 
-void bringWithinSpan(std::array<TypedNumber*, 3> numbers) {
+using Coefficients = std::array<TypedNumber, 3>;
+
+void bringWithinSpan(Coefficients& numbers) {
     long long top = std::numeric_limits<long long>::min();
-    for (const TypedNumber* number : numbers) {
-        top = isZero(*number) ? top : std::max(top, orderOf(*number));
+    for (const TypedNumber& number : numbers) {
+        top = isZero(number) ? top : std::max(top, orderOf(number));
     }
-    for (TypedNumber* number : numbers) {
-        if (!isZero(*number) && orderOf(*number) < top - exactSpan) {
-            number->digits.assign(1, '1');
-            number->exponent = top - exactSpan;
+    for (TypedNumber& number : numbers) {
+        if (!isZero(number) && orderOf(number) < top - exactSpan) {
+            number.digits.assign(1, '1');
+            number.exponent = top - exactSpan;
         }
     }
 }
 
-// The number as typed, as an integer count of 10^scale (scale at most its exponent).
-cpp_int countOf(const TypedNumber& number, long long scale) {
-    if (isZero(number)) {
-        return 0;
-    }
-    const cpp_int magnitude =
-        cpp_int(number.digits) *
-        boost::multiprecision::pow(cpp_int(10), unsigned(number.exponent - scale));
-    return number.negative ? cpp_int(-magnitude) : magnitude;
-}
-
-// The whole part of sqrt(q), and whether the root is exact.
-struct IntegerRoot {
-    cpp_int whole;
-    bool exact;
+// A number rounded to some significant digits, half away from zero, and when digits were cut,
+// the power of ten at the first of them: the rounding moved the number by at most half of it.
+struct RoundedNumber {
+    TypedNumber number;
+    std::optional<long long> cutAt;
 };
 
-IntegerRoot integerRoot(const cpp_int& q) {
-    cpp_int remainder;
-    cpp_int whole = boost::multiprecision::sqrt(q, remainder);
-    return {std::move(whole), remainder == 0};
+RoundedNumber rounded(TypedNumber number, std::size_t kept) {
+    std::string& digits = number.digits;
+    if (digits.size() <= kept) {
+        return {std::move(number), std::nullopt};
+    }
+    const bool roundUp = digits[kept] >= '5';
+    number.exponent += static_cast<long long>(digits.size() - kept);
+    const long long cutAt = number.exponent - 1;
+    digits.resize(kept);
+    for (auto digit = digits.rbegin(); roundUp && digit != digits.rend(); ++digit) {
+        *digit = *digit == '9' ? '0' : static_cast<char>(*digit + 1);
+        if (*digit != '0') {
+            break;
+        }
+    }
+    if (roundUp && digits.front() == '0') {
+        digits.insert(digits.begin(), '1'); // 999...9 rounded up
+    }
+    const auto significantEnd = digits.find_last_not_of('0');
+    number.exponent += static_cast<long long>(digits.size() - significantEnd - 1);
+    digits.resize(significantEnd + 1);
+    return {std::move(number), cutAt};
 }
 
-// floor((p + s*sqrt(q)) / m) for m > 0, exactly: it equals floor((p + floor(s*sqrt(q))) / m).
-cpp_int floorOfQuotient(const cpp_int& p, int s, const IntegerRoot& root, const cpp_int& m) {
-    const cpp_int numerator =
-        p + (s > 0 ? root.whole : cpp_int(-root.whole - (root.exact ? 0 : 1)));
-    cpp_int quotient;
-    cpp_int rest;
-    divide_qr(numerator, m, quotient, rest);
-    return rest < 0 ? cpp_int(quotient - 1) : quotient;
+// The coefficients rounded to `kept` digits, as integers over one power of ten that every digit
+// kept and every bound of a rounding lies on.
+std::array<BoundedInteger, 3> bounded(const Coefficients& numbers, std::size_t kept) {
+    std::array<RoundedNumber, 3> kepts;
+    long long scale = std::numeric_limits<long long>::max();
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        kepts[i] = rounded(numbers[i], kept);
+        scale = isZero(kepts[i].number) ? scale : std::min(scale, kepts[i].number.exponent);
+        scale = std::min(scale, kepts[i].cutAt.value_or(scale));
+    }
+    std::array<BoundedInteger, 3> integers;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const TypedNumber& number = kepts[i].number;
+        if (!isZero(number)) {
+            const BigInteger magnitude =
+                integerOfDigits(number.digits) * powerOfTen(number.exponent - scale);
+            integers[i].value = number.negative ? BigInteger(-magnitude) : magnitude;
+        }
+        if (kepts[i].cutAt) {
+            integers[i].error = 5 * powerOfTen(*kepts[i].cutAt - scale);
+        }
+    }
+    return integers;
+}
+
+// floor(100 r + 1/2) for one root, found from a guess by doubling steps and then halving them,
+// as long as the bounds answer every question on the way.
+std::optional<BigInteger> settle(const BoundedEquation& equation, bool first,
+                                 const BigInteger& guess) {
+    const std::optional<bool> atGuess = equation.roundsToAtLeast(first, guess);
+    if (!atGuess) {
+        return std::nullopt;
+    }
+    // The root rounds to at least `reached` hundredths and to fewer than `missed`.
+    BigInteger reached;
+    BigInteger missed;
+    (*atGuess ? reached : missed) = guess;
+    for (BigInteger step = 1;; step *= 2) {
+        const BigInteger next = *atGuess ? BigInteger(reached + step) : BigInteger(missed - step);
+        const std::optional<bool> atNext = equation.roundsToAtLeast(first, next);
+        if (!atNext) {
+            return std::nullopt;
+        }
+        (*atNext ? reached : missed) = next;
+        if (*atNext != *atGuess) {
+            break;
+        }
+    }
+    while (missed - reached > 1) {
+        const BigInteger middle = (reached + missed) / 2;
+        const std::optional<bool> atMiddle = equation.roundsToAtLeast(first, middle);
+        if (!atMiddle) {
+            return std::nullopt;
+        }
+        (*atMiddle ? reached : missed) = middle;
+    }
+    return reached;
 }
 
 // A root rounded to hundredths, from its count of hundredths; none when 100*r leaves the range
 // of a double.
-std::optional<std::string> rootText(const cpp_int& hundredths, const NumberFormat& numbers) {
-    static const cpp_int largest(std::numeric_limits<double>::max());
+std::optional<std::string> rootText(const BigInteger& hundredths, const NumberFormat& numbers) {
+    static const BigInteger largest(std::numeric_limits<double>::max());
     if (abs(hundredths) > largest) {
         return std::nullopt;
     }
@@ -112,6 +142,43 @@ std::optional<std::string> rootText(const cpp_int& hundredths, const NumberForma
 SolveOutcome outcomeWithoutRoots(SolveKind kind) {
     return {kind, std::nullopt, std::nullopt};
 }
+
+// What is known of the equation from the passes so far.
+struct Knowledge {
+    std::optional<bool> realRoots;
+    std::array<BigInteger, 2> guesses; // hundredths of the first and second root
+};
+
+// The outcome, where the equation's bounds decide it.
+std::optional<SolveOutcome> decide(const BoundedEquation& equation, Knowledge& known,
+                                   const NumberFormat& numbers) {
+    known.realRoots = known.realRoots ? known.realRoots : equation.hasRealRoots();
+    if (!known.realRoots) {
+        return std::nullopt;
+    }
+    if (!*known.realRoots) {
+        return outcomeWithoutRoots(SolveKind::NoRealRoots);
+    }
+    const std::optional<BigInteger> first = settle(equation, true, known.guesses[0]);
+    const std::optional<BigInteger> second = settle(equation, false, known.guesses[1]);
+    if (!first || !second) {
+        return std::nullopt;
+    }
+    SolveOutcome outcome{SolveKind::Failed, rootText(*first, numbers), std::nullopt};
+    if (outcome.firstRoot) {
+        outcome.secondRoot = rootText(*second, numbers);
+        outcome.kind = outcome.secondRoot ? SolveKind::Solved : SolveKind::Failed;
+    }
+    return outcome;
+}
+
+BoundedEquation equationOf(const std::array<BoundedInteger, 3>& coefficients) {
+    return {coefficients[0], coefficients[1], coefficients[2]};
+}
+
+// Significant digits kept by the quick passes before every typed digit is used: the first
+// decides nearly every equation, the second all but ties that hang on digits far beyond it.
+constexpr std::size_t quickPasses[] = {40, 1000};
 
 } // namespace
 
@@ -130,38 +197,24 @@ SolveOutcome solveQuadratic(const std::string& aText, const std::string& bText,
     if (!std::isfinite(b->nearest * b->nearest - (4.0 * a->nearest) * c->nearest)) {
         return outcomeWithoutRoots(SolveKind::Failed);
     }
-    for (TypedNumber* number : {&*a, &*b, &*c}) {
-        roundToKeptDigits(*number);
-    }
-    // Over one common power of ten the coefficients are integers, and everything below is exact.
-    bringWithinSpan({&*a, &*b, &*c});
-    long long scale = std::numeric_limits<long long>::max();
-    for (const TypedNumber* number : {&*a, &*b, &*c}) {
-        scale = isZero(*number) ? scale : std::min(scale, number->exponent);
-    }
-    const cpp_int bigA = countOf(*a, scale);
-    const cpp_int bigB = countOf(*b, scale);
-    const cpp_int discriminant = bigB * bigB - 4 * bigA * countOf(*c, scale);
-    if (discriminant < 0) {
-        return outcomeWithoutRoots(SolveKind::NoRealRoots);
-    }
     // a = 0 divides by zero (or 0/0) in the formula: never a root, whatever b and c are.
-    if (bigA == 0) {
+    if (isZero(*a)) {
         return outcomeWithoutRoots(SolveKind::Failed);
     }
-    // 100r + 1/2 = (A - 100B +- sqrt(10^4 D)) / 2A, floored; a negative A turns every sign round.
-    const int sign = bigA > 0 ? 1 : -1;
-    const cpp_int p = sign * (bigA - 100 * bigB);
-    const IntegerRoot root = integerRoot(10000 * discriminant);
-    const cpp_int m = sign * 2 * bigA;
-    SolveOutcome outcome{SolveKind::Failed, rootText(floorOfQuotient(p, sign, root, m), numbers),
-                         std::nullopt};
-    if (!outcome.firstRoot) {
-        return outcome;
+    Coefficients typed{std::move(*a), std::move(*b), std::move(*c)};
+    bringWithinSpan(typed);
+    // Each pass rounds the coefficients and bounds what the rounding can change; the roots are
+    // decided as soon as the bounds leave no doubt, and at the latest with every digit.
+    Knowledge known;
+    for (const std::size_t kept : quickPasses) {
+        const BoundedEquation equation = equationOf(bounded(typed, kept));
+        known.guesses = {equation.approximateHundredths(true),
+                         equation.approximateHundredths(false)};
+        if (const std::optional<SolveOutcome> outcome = decide(equation, known, numbers)) {
+            return *outcome;
+        }
     }
-    outcome.secondRoot = rootText(floorOfQuotient(p, -sign, root, m), numbers);
-    if (outcome.secondRoot) {
-        outcome.kind = SolveKind::Solved;
-    }
-    return outcome;
+    const BoundedEquation exact =
+        equationOf(bounded(typed, std::numeric_limits<std::size_t>::max()));
+    return *decide(exact, known, numbers);
 }

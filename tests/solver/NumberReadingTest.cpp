@@ -49,7 +49,10 @@ TEST(NearestDouble, aTieGoesToTheEvenDoubleUnlessALaterDigitTipsIt) {
     for (const auto& [text, nearest] :
          {std::pair{tie, std::ldexp(1.0, 132)},
           {tie + ".1", std::ldexp(1.0, 132) + std::ldexp(1.0, 80)},
-          {tie + "." + std::string(50, '0') + "1", std::ldexp(1.0, 132) + std::ldexp(1.0, 80)}}) {
+          {tie + "." + std::string(50, '0') + "1", std::ldexp(1.0, 132) + std::ldexp(1.0, 80)},
+          {tie + "." + std::string(800, '0') + "1", std::ldexp(1.0, 132) + std::ldexp(1.0, 80)},
+          // 1 + 2^-52 + 2^-53, a tie whose every one of its 54 digits counts
+          {"1.00000000000000033306690738754696212708950042724609375", 1 + std::ldexp(1.0, -51)}}) {
         EXPECT_EQ(numbers->read(text).value_or(TypedNumber{}).nearest, nearest) << text;
     }
 }
