@@ -15,6 +15,7 @@
 #include <boost/multiprecision/cpp_int.hpp>
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -55,6 +56,20 @@ struct Coefficient {
     int exponent;
 };
 
+// mantissa * 10^exponent, written with an exponent or with the locale's decimal separator.
+Coefficient written(const Integer& mantissa, int exponent, FuzzedDataProvider& input, QChar point) {
+    QString text = QString::fromStdString(Integer(abs(mantissa)).str());
+    if (input.ConsumeBool()) {
+        text += u'E' + QString::number(exponent);
+    } else if (exponent >= 0) {
+        text += QString(exponent, u'0');
+    } else {
+        text = QString(std::max<qsizetype>(0, 1 - exponent - text.size()), u'0') + text;
+        text.insert(text.size() + exponent, point);
+    }
+    return {(mantissa < 0 ? QStringLiteral("-") : QString()) + text, mantissa, exponent};
+}
+
 Coefficient makeCoefficient(FuzzedDataProvider& input, QChar point) {
     const bool negative = input.ConsumeBool();
     std::string digits =
@@ -68,18 +83,22 @@ Coefficient makeCoefficient(FuzzedDataProvider& input, QChar point) {
         digits += char('0' + input.ConsumeIntegralInRange(0, 9));
         exponent -= run + 1;
     }
-    QString text = QString::fromStdString(digits);
-    if (input.ConsumeBool()) {
-        text += u'E' + QString::number(exponent);
-    } else if (exponent >= 0) {
-        text += QString(exponent, u'0');
-    } else {
-        text = QString(std::max<qsizetype>(0, 1 - exponent - text.size()), u'0') + text;
-        text.insert(text.size() + exponent, point);
-    }
     const Integer value(digits.substr(std::min(digits.find_first_not_of('0'), digits.size() - 1)));
-    return {(negative ? QStringLiteral("-") : QString()) + text, negative ? Integer(-value) : value,
-            exponent};
+    return written(negative ? Integer(-value) : value, exponent, input, point);
+}
+
+// x^2 + b*x + c with a root a hair from a rounding boundary, r = (2k + 1)/200 +- 10^-run, and a
+// free root s: b = -(r + s) and c = r*s, exact decimals of far more than 40 digits.
+std::array<Coefficient, 3> nearBoundary(FuzzedDataProvider& input, QChar point) {
+    const auto k = input.ConsumeIntegralInRange<long long>(-100000, 100000);
+    const int run = input.ConsumeIntegralInRange(30, 90);
+    const Integer r = (2 * k + 1) * 5 * powerOfTen(run - 3) + (input.ConsumeBool() ? 1 : -1);
+    const Coefficient free = makeCoefficient(input, point);
+    const int lowest = std::min(-run, free.exponent);
+    const Integer scaledR = r * powerOfTen(-run - lowest);
+    const Integer scaledS = free.mantissa * powerOfTen(free.exponent - lowest);
+    return {written(1, 0, input, point), written(-(scaledR + scaledS), lowest, input, point),
+            written(scaledR * scaledS, 2 * lowest, input, point)};
 }
 
 // A root text in the program's format read exactly: sign, digits, separator, E and exponent.
@@ -143,9 +162,11 @@ struct Equation {
 };
 
 void checkAgainstExactRoots(FuzzedDataProvider& input, QChar point, const NumberFormat& numbers) {
-    const Coefficient a = makeCoefficient(input, point);
-    const Coefficient b = makeCoefficient(input, point);
-    const Coefficient c = makeCoefficient(input, point);
+    const auto [a, b, c] =
+        input.ConsumeIntegralInRange(0, 3) == 0
+            ? nearBoundary(input, point)
+            : std::array{makeCoefficient(input, point), makeCoefficient(input, point),
+                         makeCoefficient(input, point)};
     const Equation equation(a, b, c);
     const SolveOutcome outcome =
         solveQuadratic(a.text.toStdString(), b.text.toStdString(), c.text.toStdString(), numbers);
