@@ -5,6 +5,7 @@
 
 #include <oleacc.h>
 
+#include <optional>
 #include <string>
 
 namespace win32 {
@@ -47,13 +48,48 @@ bool isSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
+// OLE on the user-interface thread, begun when a screen reader first asks and ended with the
+// program. Where the thread already has COM in another mode, that one serves.
+class OleSession {
+public:
+    OleSession() {
+        static const auto begin =
+            os::lateBound<decltype(OleInitialize)>(L"ole32.dll", "OleInitialize");
+        began_ = begin != nullptr && SUCCEEDED(begin(nullptr));
+    }
+    ~OleSession() {
+        static const auto end =
+            os::lateBound<decltype(OleUninitialize)>(L"ole32.dll", "OleUninitialize");
+        if (began_ && end != nullptr) {
+            end();
+        }
+    }
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+
+private:
+    bool began_ = false;
+};
+
+// The child a late-bound call names: its one optional argument, the control itself without it.
+std::optional<VARIANT> childArgument(const DISPPARAMS* parameters) {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    if (parameters == nullptr || parameters->cArgs == 0) {
+        return self;
+    }
+    const VARIANT& given = parameters->rgvarg[0];
+    return parameters->cArgs == 1 && given.vt == VT_I4 ? std::optional(given) : std::nullopt;
+}
+
 // The standard accessible object with the table's name and description for the control itself;
 // its children, if any, keep theirs.
-class NamedAccessible final : public IAccessible {
+class NamedAccessible final : public IAccessible, public IOleWindow {
 public:
-    NamedAccessible(IAccessible* standard, const Annotation& annotation)
-        : standard_(standard), name_(annotation.name), description_(annotation.description),
-          role_(annotation.role) {}
+    NamedAccessible(IAccessible* standard, HWND control, const Annotation& annotation)
+        : standard_(standard), control_(control), name_(annotation.name),
+          description_(annotation.description), role_(annotation.role) {}
     NamedAccessible(const NamedAccessible&) = delete;
     NamedAccessible& operator=(const NamedAccessible&) = delete;
 
@@ -68,7 +104,9 @@ public:
             return S_OK;
         }
         if (IsEqualIID(id, __uuidof(IOleWindow))) { // the window it belongs to
-            return standard_->QueryInterface(id, object);
+            *object = static_cast<IOleWindow*>(this);
+            AddRef();
+            return S_OK;
         }
         *object = nullptr;
         return E_NOINTERFACE;
@@ -101,11 +139,28 @@ public:
                                             DISPID* ids) override {
         return standard_->GetIDsOfNames(id, names, count, locale, ids);
     }
+    // Late-bound clients hear the same name, description and role as early-bound ones.
     HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags,
                                      DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
                                      UINT* argument) override {
-        return standard_->Invoke(member, id, locale, flags, parameters, result, exception,
-                                 argument);
+        const std::optional<VARIANT> child = childArgument(parameters);
+        const bool ownProperty = member == DISPID_ACC_NAME || member == DISPID_ACC_DESCRIPTION ||
+                                 member == DISPID_ACC_ROLE;
+        if (!ownProperty || (flags & DISPATCH_PROPERTYGET) == 0 || !child || result == nullptr) {
+            return standard_->Invoke(member, id, locale, flags, parameters, result, exception,
+                                     argument);
+        }
+        if (member == DISPID_ACC_ROLE) {
+            return get_accRole(*child, result);
+        }
+        BSTR text = nullptr;
+        const HRESULT answered = member == DISPID_ACC_NAME ? get_accName(*child, &text)
+                                                           : get_accDescription(*child, &text);
+        if (SUCCEEDED(answered)) {
+            result->vt = VT_BSTR;
+            result->bstrVal = text;
+        }
+        return answered;
     }
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
         return standard_->get_accParent(parent);
@@ -171,6 +226,15 @@ public:
         return standard_->put_accValue(child, value);
     }
 
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+        if (window == nullptr) {
+            return E_POINTER;
+        }
+        *window = control_;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
 private:
     ~NamedAccessible() = default;
 
@@ -183,6 +247,7 @@ private:
     }
 
     IAccessible* standard_;
+    HWND control_;
     std::wstring name_;
     std::wstring description_;
     LONG role_;
@@ -194,14 +259,15 @@ LRESULT accessibleObject(HWND control, WPARAM flags, const Annotation& annotatio
         L"oleacc.dll", "CreateStdAccessibleObject");
     static const auto toResult =
         os::lateBound<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+    static const OleSession ole;
     IAccessible* standard = nullptr;
     if (createStandard == nullptr || toResult == nullptr ||
         createStandard(control, OBJID_CLIENT, __uuidof(IAccessible),
                        reinterpret_cast<void**>(&standard)) != S_OK) {
         return 0;
     }
-    auto* named = new NamedAccessible(standard, annotation);
-    const LRESULT result = toResult(__uuidof(IAccessible), flags, named);
+    auto* named = new NamedAccessible(standard, control, annotation);
+    const LRESULT result = toResult(__uuidof(IAccessible), flags, static_cast<IAccessible*>(named));
     named->Release();
     return result;
 }
@@ -210,7 +276,8 @@ LRESULT CALLBACK annotatedProcedure(HWND control, UINT message, WPARAM wParam, L
     const auto* annotation = static_cast<Annotation*>(GetPropW(control, annotationProperty));
     const WNDPROC original = annotation->original;
     if (message == WM_GETOBJECT && LONG(lParam) == OBJID_CLIENT) {
-        if (const LRESULT result = accessibleObject(control, wParam, *annotation); result != 0) {
+        // A failure comes as a negative HRESULT; the control's own answer is then the standard one.
+        if (const LRESULT result = accessibleObject(control, wParam, *annotation); result > 0) {
             return result;
         }
     } else if (message == WM_NCDESTROY) {
@@ -227,7 +294,10 @@ void annotate(HWND control, const forms::AccessibleRow& row, forms::ControlKind 
     auto* annotation =
         new Annotation{reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC)),
                        wide(row.name), wide(row.description), roleOf(kind)};
-    SetPropW(control, annotationProperty, annotation);
+    if (SetPropW(control, annotationProperty, annotation) == 0) {
+        delete annotation; // the control keeps its standard names
+        return;
+    }
     SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&annotatedProcedure));
 }
 

@@ -1,10 +1,12 @@
 #include "Form.h"
 
 #include "FormSurface.h"
+#include "LateBinding.h"
 #include "Resources.h"
 #include "Utf16.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string_view>
 
 namespace win32 {
@@ -39,32 +41,79 @@ UINT screenDpi() {
     return UINT(dpi);
 }
 
+// The DPI of the monitor the window is on, which per-monitor awareness lays it out at; before
+// Windows 10 only the one fixed at sign-in exists.
+UINT dpiOf(HWND window) {
+    static const auto forWindow =
+        os::lateBound<decltype(GetDpiForWindow)>(L"user32.dll", "GetDpiForWindow");
+    const UINT dpi = forWindow != nullptr ? forWindow(window) : 0;
+    return dpi != 0 ? dpi : screenDpi();
+}
+
+// What Windows says about its last refusal, in one line; empty where it says nothing.
+std::string lastErrorText() {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, GetLastError(), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring said(text != nullptr ? text : L"", length);
+    LocalFree(text);
+    while (!said.empty() && (said.back() == L'\n' || said.back() == L'\r' || said.back() == L' ')) {
+        said.pop_back();
+    }
+    return utf8(said);
+}
+
+// Names the window by its caption where it has one already.
+WindowRefused refusal(const std::string& caption) {
+    const std::string reason = lastErrorText();
+    return WindowRefused(
+        (caption.empty() ? "Cannot open a window" : "Cannot open the window \"" + caption + "\"") +
+        (reason.empty() ? "." : ": " + reason));
+}
+
 } // namespace
 
-Form::Form(const forms::WindowTable& table)
-    : table_(table), dpi_(screenDpi()), fonts_(std::make_unique<FontSet>(dpi_)) {
-    registerWindowClass();
-    windowBrush_ = CreateSolidBrush(resolve(table.background, COLOR_BTNFACE));
+bool isPossibleDpiChange(UINT dpi, const RECT& suggested) {
+    // Windows scales a monitor from 100 to 500 %; no screen reaches beyond 16-bit coordinates,
+    // and within them the arithmetic of a change cannot overflow.
+    constexpr long long limit = 32767;
+    const long long width = static_cast<long long>(suggested.right) - suggested.left;
+    const long long height = static_cast<long long>(suggested.bottom) - suggested.top;
+    return dpi >= 96 && dpi <= 480 && width > 0 && height > 0 && width <= limit &&
+           height <= limit && std::abs(static_cast<long long>(suggested.left)) <= limit &&
+           std::abs(static_cast<long long>(suggested.top)) <= limit;
+}
 
+Form::Form(const forms::WindowTable& table) : table_(table) {
+    registerWindowClass();
     const bool dialog = table.border == forms::Border::FixedDialog;
     const DWORD style =
         (dialog ? WS_POPUP | WS_CAPTION | WS_SYSMENU : WS_OVERLAPPEDWINDOW) | WS_CLIPCHILDREN;
     const DWORD extendedStyle = dialog ? WS_EX_DLGMODALFRAME : 0;
-    RECT frame{0, 0, toPixels(table.clientWidth, dpi_), toPixels(table.clientHeight, dpi_)};
-    AdjustWindowRectEx(&frame, style, !table.menus.empty(), extendedStyle);
-    const bool placed = table.clientLeft >= 0;
-    window_ = CreateWindowExW(
-        extendedStyle, windowClass, wide(table.caption).c_str(), style,
-        placed ? toPixels(table.clientLeft, dpi_) + frame.left : CW_USEDEFAULT,
-        placed ? toPixels(table.clientTop, dpi_) + frame.top : CW_USEDEFAULT,
-        frame.right - frame.left, frame.bottom - frame.top, dialog ? hiddenOwner() : nullptr,
-        nullptr, GetModuleHandleW(nullptr), nullptr);
+    window_ = CreateWindowExW(extendedStyle, windowClass, wide(table.caption).c_str(), style,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                              dialog ? hiddenOwner() : nullptr, nullptr, GetModuleHandleW(nullptr),
+                              nullptr);
+    if (window_ == nullptr) {
+        throw refusal(table.caption);
+    }
+    dpi_ = dpiOf(window_);
+    fonts_ = std::make_unique<FontSet>(dpi_);
+    windowBrush_ = CreateSolidBrush(resolve(table.background, COLOR_BTNFACE));
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::procedure));
     ++liveWindows_;
     if (!table.menus.empty()) {
         SetMenu(window_, buildMenuBar(table.menus, commandNames_));
     }
+    RECT frame{0, 0, toPixels(table.clientWidth, dpi_), toPixels(table.clientHeight, dpi_)};
+    AdjustWindowRectEx(&frame, style, !table.menus.empty(), extendedStyle);
+    const bool placed = table.clientLeft >= 0;
+    SetWindowPos(window_, nullptr, toPixels(table.clientLeft, dpi_) + frame.left,
+                 toPixels(table.clientTop, dpi_) + frame.top, frame.right - frame.left,
+                 frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (placed ? 0 : SWP_NOMOVE));
     const std::vector<HWND> inTabOrder = buildControls(window_, table);
     for (const HWND built : inTabOrder) {
         const forms::ControlRow* row = rowOf(built);

@@ -12,12 +12,24 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 namespace win32 {
 
+// Windows would not make a window: the text says which and, where Windows tells, why.
+class WindowRefused : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Whether Windows could have sent this DPI and suggested place in a DPI change: a DPI some
+// monitor has, and a rectangle of a size and place some screen could hold.
+bool isPossibleDpiChange(UINT dpi, const RECT& suggested);
+
 class Form : public forms::WindowView {
 public:
+    // Throws WindowRefused when Windows makes no window; a control it refuses is left out.
     explicit Form(const forms::WindowTable& table);
     ~Form() override;
     Form(const Form&) = delete;
@@ -41,7 +53,7 @@ public:
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void command(WPARAM wParam);
     void activate(WPARAM wParam);
     void changeDpi(UINT dpi, const RECT& suggested);
@@ -52,7 +64,7 @@ private:
 
     const forms::WindowTable& table_;
     HWND window_ = nullptr;
-    UINT dpi_;
+    UINT dpi_ = 96;
     std::unique_ptr<FontSet> fonts_;
     std::map<int, std::string> commandNames_; // by control or menu identifier
     std::map<std::string, std::function<void()>, std::less<>> commands_;

@@ -84,6 +84,9 @@ std::vector<HWND> buildControls(HWND window, const forms::WindowTable& table) {
             type.extendedStyle, type.windowClass, wide(row->text).c_str(),
             WS_CHILD | WS_VISIBLE | type.style, 0, 0, 0, 0, window,
             reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
+        if (control == nullptr) {
+            continue; // the window works on without it
+        }
         if (row->kind == forms::ControlKind::TextBox) {
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0); // no length limit, as on Linux
         }
@@ -91,8 +94,9 @@ std::vector<HWND> buildControls(HWND window, const forms::WindowTable& table) {
     }
     for (const forms::AccessibleRow& row : table.accessible) {
         const int id = controlId(table, row.control);
-        annotate(GetDlgItem(window, id), row,
-                 table.controls[std::size_t(id - firstControlId)].kind);
+        if (const HWND control = GetDlgItem(window, id); control != nullptr) {
+            annotate(control, row, table.controls[std::size_t(id - firstControlId)].kind);
+        }
     }
     return controls;
 }
@@ -115,6 +119,9 @@ void placeControls(HWND window, const forms::WindowTable& table, FontSet& fonts,
     int id = firstControlId;
     for (const forms::ControlRow& row : table.controls) {
         const HWND control = GetDlgItem(window, id++);
+        if (control == nullptr) {
+            continue;
+        }
         MoveWindow(control, toPixels(row.left, dpi), toPixels(row.top, dpi),
                    toPixels(row.width, dpi), toPixels(row.height, dpi), TRUE);
         SendMessageW(control, WM_SETFONT, WPARAM(fonts.font(row.font)), TRUE);

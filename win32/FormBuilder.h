@@ -32,7 +32,8 @@ HMENU buildMenuBar(std::span<const forms::MenuRow> menus, std::map<int, std::str
 
 // Creates each control of the table on `window`, in tab-index order (which is the order Tab
 // follows), with its text, and gives each its name for screen readers. Returns them in that
-// order; they have no place, font or picture yet (see placeControls).
+// order, without any Windows refused to make; they have no place, font or picture yet (see
+// placeControls).
 std::vector<HWND> buildControls(HWND window, const forms::WindowTable& table);
 
 // The fonts of one window at one DPI, each made once.

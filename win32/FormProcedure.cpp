@@ -10,11 +10,12 @@ namespace win32 {
 
 LRESULT CALLBACK Form::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return form != nullptr ? form->handle(message, wParam, lParam)
+    return form != nullptr ? form->handle(window, message, wParam, lParam)
                            : DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+// `window` is the procedure's own: from WM_DESTROY on, the form no longer holds it.
+LRESULT Form::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         command(wParam);
@@ -44,7 +45,10 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     case WM_DPICHANGED:
-        changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        if (const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
+            isPossibleDpiChange(HIWORD(wParam), suggested)) {
+            changeDpi(HIWORD(wParam), suggested);
+        }
         return 0;
     case WM_DESTROY:
         window_ = nullptr;
@@ -53,7 +57,7 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     default:
-        return DefWindowProcW(window_, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 

@@ -74,7 +74,12 @@ HANDLE loadPicture(bool icon, UINT dpi, SIZE& size) {
     const auto natural = static_cast<HBITMAP>(
         LoadImageW(program, MAKEINTRESOURCEW(BRINTAMO_HELP_PICTURE), IMAGE_BITMAP, 0, 0, 0));
     BITMAP bitmap{};
-    GetObjectW(natural, sizeof bitmap, &bitmap);
+    if (natural == nullptr || GetObjectW(natural, sizeof bitmap, &bitmap) == 0 ||
+        bitmap.bmWidth <= 0 || bitmap.bmHeight <= 0) {
+        DeleteObject(natural);
+        size = {};
+        return nullptr; // the box stays empty
+    }
     const SIZE from{bitmap.bmWidth, bitmap.bmHeight};
     size = {MulDiv(from.cx, int(dpi), 96), MulDiv(from.cy, int(dpi), 96)};
     const HBITMAP scaled = scaledBitmap(natural, from, size);
@@ -85,7 +90,7 @@ HANDLE loadPicture(bool icon, UINT dpi, SIZE& size) {
 void paint(HWND box) {
     PAINTSTRUCT paintInfo;
     const HDC dc = BeginPaint(box, &paintInfo);
-    if (const Picture* picture = pictureOf(box); picture != nullptr) {
+    if (const Picture* picture = pictureOf(box); picture != nullptr && picture->image != nullptr) {
         if (picture->icon) {
             DrawIconEx(dc, 0, 0, static_cast<HICON>(picture->image), picture->size.cx,
                        picture->size.cy, 0, nullptr, DI_NORMAL);

@@ -9,11 +9,18 @@ namespace win32 {
 namespace {
 
 // A secondary window exists at most once: a request while it is open restores it and brings it
-// to the front with the focus; once closed, the next request makes it afresh.
+// to the front with the focus; once closed, the next request makes it afresh. One that Windows
+// will not make is reported, and the program goes on without it.
 template <typename Window, typename Make>
-void showOnce(std::unique_ptr<Window>& window, Make make) {
+void showOnce(std::unique_ptr<Window>& window, Make make, forms::MessageService& messages) {
     if (!window || window->window() == nullptr) {
-        window = make();
+        try {
+            window = make();
+        } catch (const WindowRefused& refused) {
+            window.reset();
+            messages.showMessage(refused.what());
+            return;
+        }
         window->show();
         return;
     }
@@ -51,11 +58,13 @@ MainWindow::MainWindow(forms::MessageService& messages)
 }
 
 void MainWindow::showAbout() {
-    showOnce(about_, [this] { return std::make_unique<AboutBox>(messages_); });
+    showOnce(
+        about_, [this] { return std::make_unique<AboutBox>(messages_); }, messages_);
 }
 
 void MainWindow::showHelp() {
-    showOnce(help_, [] { return std::make_unique<Form>(forms::helpWindowTable()); });
+    showOnce(
+        help_, [] { return std::make_unique<Form>(forms::helpWindowTable()); }, messages_);
 }
 
 } // namespace win32

@@ -3,16 +3,40 @@
 #include "MessageBox.h"
 #include "Windows.h"
 
+#include <cctype>
+
+namespace {
+
+// Said in a message box where one can show, and on the standard error stream where the program
+// was started with one, as from a console or with its output redirected.
+void reportRefusal(const std::string& reason, win32::ModalMessageBox& messages) {
+    if (const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+        error != nullptr && error != INVALID_HANDLE_VALUE) {
+        std::string line = "brintamo: " + reason + "\n";
+        line[10] = char(std::tolower(static_cast<unsigned char>(line[10])));
+        DWORD written = 0;
+        WriteFile(error, line.data(), DWORD(line.size()), &written, nullptr);
+    }
+    messages.showMessage(reason);
+}
+
+} // namespace
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Held while the program runs, so that the uninstaller can tell and leave it be. Closed by
     // the system when the program ends.
     CreateMutexW(nullptr, FALSE, L"Brintamo is running");
     win32::ModalMessageBox messages;
-    win32::MainWindow main(messages);
-    main.show();
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        win32::dispatch(message);
+    try {
+        win32::MainWindow main(messages);
+        main.show();
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            win32::dispatch(message);
+        }
+    } catch (const win32::WindowRefused& refused) {
+        reportRefusal(refused.what(), messages);
+        return 1;
     }
     return 0;
 }

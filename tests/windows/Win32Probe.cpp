@@ -162,6 +162,41 @@ forms::ControlKind kindHeard(const VARIANT& role) {
     }
 }
 
+// What a late-bound client hears as the name; "(nothing)" where it hears none.
+std::string lateBoundName(IAccessible* accessible) {
+    DISPPARAMS none{};
+    VARIANT name{};
+    if (accessible->Invoke(DISPID_ACC_NAME, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
+                           &none, &name, nullptr, nullptr) != S_OK ||
+        name.vt != VT_BSTR) {
+        return "(nothing)";
+    }
+    const std::string said = win32::utf8(name.bstrVal != nullptr ? name.bstrVal : L"");
+    VariantClear(&name);
+    return said;
+}
+
+// Whether the object is one COM object, its window interface included, and belongs to `control`.
+bool isOneObjectOf(IAccessible* accessible, HWND control) {
+    IOleWindow* window = nullptr;
+    if (accessible->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&window)) != S_OK) {
+        return false;
+    }
+    IUnknown* throughWindow = nullptr;
+    IUnknown* throughAccessible = nullptr;
+    HWND told = nullptr;
+    window->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&throughWindow));
+    accessible->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&throughAccessible));
+    window->GetWindow(&told);
+    const bool one = throughWindow != nullptr && throughWindow == throughAccessible;
+    for (IUnknown* held : {static_cast<IUnknown*>(window), throughWindow, throughAccessible}) {
+        if (held != nullptr) {
+            held->Release();
+        }
+    }
+    return one && told == control;
+}
+
 Area areaOf(const RECT& rect) {
     return {double(rect.left), double(rect.top), double(rect.right - rect.left),
             double(rect.bottom - rect.top)};
@@ -242,6 +277,17 @@ public:
             (accessible->*get)(self, &text);
             *said = win32::utf8(text != nullptr ? text : L"");
             SysFreeString(text);
+        }
+        // Where the program names a control, every client hears the same from one object.
+        if (std::ranges::any_of(table_.accessible, [control](const auto& row) {
+                return row.control == std::string_view(control);
+            })) {
+            if (const std::string late = lateBoundName(accessible); late != heard.name) {
+                heard.name += " (late-bound: " + late + ")";
+            }
+            if (!isOneObjectOf(accessible, form_->control(control))) {
+                heard.name += " (not one COM object)";
+            }
         }
         accessible->Release();
         return heard;
