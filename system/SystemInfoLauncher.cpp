@@ -54,9 +54,13 @@ void SystemInfoLauncher::start() {
             path += "\\MSINFO32.EXE";
         }
         // Only a program, by its full path, is tested for or started: a relative path would be
-        // looked for in the current folder, and a script would be handed to a shell.
-        if (!isAbsolutePath(path) || (!named && !files_.isOrdinaryFile(path)) ||
-            !files_.isProgramImage(path)) {
+        // looked for in the current folder, and a script would be handed to a shell. It is held
+        // from the test until it has started, so that what starts is what was tested.
+        const std::unique_ptr<HeldFile> program =
+            isAbsolutePath(path) && (named || files_.isOrdinaryFile(path))
+                ? files_.holdProgramImage(path)
+                : nullptr;
+        if (!program) {
             throw StartFailed("not a program: " + path);
         }
         programs_.start(path);

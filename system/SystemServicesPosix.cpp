@@ -24,7 +24,7 @@ public:
 class NoSystemInfoProgram final : public FileTest, public ProgramStarter {
 public:
     bool isOrdinaryFile(const std::string&) override { return false; }
-    bool isProgramImage(const std::string&) override { return false; }
+    std::unique_ptr<HeldFile> holdProgramImage(const std::string&) override { return nullptr; }
     void start(const std::string& path) override {
         throw StartFailed("no system-information program here: " + path);
     }

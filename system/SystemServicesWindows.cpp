@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 namespace os {
@@ -55,12 +56,16 @@ public:
         return attributes != INVALID_FILE_ATTRIBUTES && (attributes & notOrdinary) == 0;
     }
     // Its headers say so: the DOS stub's signature, then the PE signature and a file header that
-    // marks an executable image and not a library. A folder does not open.
-    bool isProgramImage(const std::string& path) override {
-        const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) {
-            return false;
+    // marks an executable image and not a library. A folder does not open; a pipe or a device is
+    // not read, as a read could wait forever. Others may read it while it is held, not write,
+    // rename or delete it.
+    std::unique_ptr<HeldFile> holdProgramImage(const std::string& path) override {
+        auto held = std::make_unique<OpenFile>(CreateFileA(path.c_str(), GENERIC_READ,
+                                                           FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+        const HANDLE file = held->handle;
+        if (file == INVALID_HANDLE_VALUE || GetFileType(file) != FILE_TYPE_DISK) {
+            return nullptr;
         }
         const auto readExactly = [file](void* into, DWORD size) {
             DWORD read = 0;
@@ -76,9 +81,21 @@ public:
             readExactly(&header, sizeof header) &&
             (header.Characteristics & IMAGE_FILE_EXECUTABLE_IMAGE) != 0 &&
             (header.Characteristics & IMAGE_FILE_DLL) == 0;
-        CloseHandle(file);
-        return image;
+        return image ? std::move(held) : nullptr;
     }
+
+private:
+    struct OpenFile final : HeldFile {
+        explicit OpenFile(HANDLE opened) : handle(opened) {}
+        ~OpenFile() override {
+            if (handle != INVALID_HANDLE_VALUE) {
+                CloseHandle(handle);
+            }
+        }
+        OpenFile(const OpenFile&) = delete;
+        OpenFile& operator=(const OpenFile&) = delete;
+        HANDLE handle;
+    };
 };
 
 std::wstring wide(const std::string& text) {
@@ -88,11 +105,13 @@ std::wstring wide(const std::string& text) {
     return buffer.data();
 }
 
-// By exact path as the application name, so that the system never splits a path with blanks.
+// By exact path as the application name, so that the system never splits a path with blanks; in
+// its own folder, so that the program, which outlives this one, keeps no other folder busy.
 class CreatedProcesses final : public ProgramStarter {
 public:
     void start(const std::string& path) override {
         const std::wstring application = wide(path);
+        const std::wstring folder = application.substr(0, application.find_last_of(L"\\/") + 1);
         std::wstring commandLine = L"\"" + application + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
@@ -101,7 +120,7 @@ public:
         PROCESS_INFORMATION process{};
         if (path.empty() ||
             !CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                            nullptr, nullptr, &startup, &process)) {
+                            nullptr, folder.c_str(), &startup, &process)) {
             throw StartFailed("cannot start " + path);
         }
         CloseHandle(process.hThread); // not waited for, not tracked

@@ -115,7 +115,9 @@ TEST(MainWindow, anExceptionInTheWorkEndsInTheFailureMessage) {
 // System Info's file test and program start, answered here.
 struct Programs final : os::FileTest, os::ProgramStarter {
     bool isOrdinaryFile(const std::string& path) override { return path == program; }
-    bool isProgramImage(const std::string& path) override { return path == program; }
+    std::unique_ptr<os::HeldFile> holdProgramImage(const std::string& path) override {
+        return path == program ? std::make_unique<os::HeldFile>() : nullptr;
+    }
     void start(const std::string& path) override { started.push_back(path); }
     std::string program = "C:\\Tools\\MSINFO32.EXE";
     std::vector<std::string> started;

@@ -39,8 +39,12 @@ struct MemoryMachine final : TestMachine, os::FileTest, os::ProgramStarter {
     bool isOrdinaryFile(const std::string& path) override {
         return resolved(path) == program || resolved(path).ends_with(".bat");
     }
-    bool isProgramImage(const std::string& path) override {
-        return resolved(path) == program || resolved(path) == hidden;
+    std::unique_ptr<os::HeldFile> holdProgramImage(const std::string& path) override {
+        const bool image = resolved(path) == program || resolved(path) == hidden;
+        return image ? std::make_unique<Hold>(holds_) : nullptr;
+    }
+    bool canReplace(const std::string& path) override {
+        return resolved(path) != program || holds_ == 0;
     }
     void start(const std::string& path) override {
         const std::string read = resolved(path);
@@ -48,8 +52,18 @@ struct MemoryMachine final : TestMachine, os::FileTest, os::ProgramStarter {
             read == program || read == hidden || read.ends_with(".bat") || read.ends_with(".cmd");
         runs ? started_.push_back(read) : throw os::StartFailed(read);
     }
+    // While one is held, the program file cannot be replaced.
+    struct Hold final : os::HeldFile {
+        explicit Hold(int& holds) : holds_(holds) { ++holds_; }
+        ~Hold() override { --holds_; }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+        int& holds_;
+    };
+
     os::MemoryRegistry registry_;
     std::vector<std::string> started_;
+    int holds_ = 0;
 };
 
 } // namespace

@@ -64,6 +64,15 @@ struct StartRow {
 
 class Start : public testing::TestWithParam<StartRow> {};
 
+// The machine's own start, noting whether the program could be swapped at that moment.
+struct WatchedStart final : os::ProgramStarter {
+    void start(const std::string& path) override {
+        replaceable = machine->canReplace(path);
+        machine->programs().start(path);
+    }
+    bool replaceable = false;
+};
+
 TEST_P(Start, startsTheProgramOrSaysItIsUnavailable) {
     const StartRow& row = GetParam();
     const bool starts = row.starts == "yes";
@@ -81,11 +90,14 @@ TEST_P(Start, startsTheProgramOrSaysItIsUnavailable) {
     }
     std::string message;
     KeyRecordingRegistry registry(machine->registry());
-    os::SystemInfoLauncher(registry, machine->files(), machine->programs(),
+    WatchedStart programs;
+    os::SystemInfoLauncher(registry, machine->files(), programs,
                            [&message](const std::string& text) { message += text; })
         .start();
     EXPECT_EQ(machine->started(starts),
               std::vector<std::string>(starts, folder + "\\MSINFO32.EXE"));
+    EXPECT_FALSE(programs.replaceable) << "what starts is not what was tested";
+    EXPECT_TRUE(machine->canReplace(folder + "\\MSINFO32.EXE")) << "held once started";
     EXPECT_EQ(message, starts ? "" : "System Information Is Unavailable At This Time");
     expectAllClosed(registry.opened);
 }

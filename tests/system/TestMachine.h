@@ -20,11 +20,14 @@ struct TestMachine {
     virtual void setValue(const std::string& key, const std::string& name, std::uint32_t type,
                           const std::string& data, bool readOnly = false) = 0;
     // A folder with blanks (on Windows also letters beyond ASCII) in its path that holds the
-    // program MSINFO32.EXE.
+    // program MSINFO32.EXE; the current folder holds another.
     virtual std::string programFolder() = 0;
     // Whether the registry underneath, asked itself, still holds `key` open.
     virtual bool isOpen(os::RegistryKey key) = 0;
-    // The programs started since clear(); when one is `awaited`, it is given time to start.
+    // Whether another program could now write, rename or delete the file at `path`.
+    virtual bool canReplace(const std::string& path) = 0;
+    // The programs started since clear(), each with " in FOLDER" where it started in a folder
+    // other than its own; when one is `awaited`, it is given time to start.
     virtual std::vector<std::string> started(bool awaited) = 0;
 };
 

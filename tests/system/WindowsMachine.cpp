@@ -1,8 +1,9 @@
 // The cases' machine on Windows itself: the system's registry, file test and program start. This
 // test program, copied into a folder with blanks and letters beyond ASCII, stands in for the
-// system-information program and, when started, leaves a marker file holding its command line; a
-// second copy waits where a split path would lead, a third is hidden, a fourth (named as a number
-// reads) in the current folder. Scripts beside them leave a mark if a shell runs them.
+// system-information program and, when started, leaves a marker file holding its command line and
+// the folder it started in; a second copy waits where a split path would lead, a third is hidden,
+// a fourth and a fifth (one named as a number reads) in the current folder. Scripts beside them
+// leave a mark if a shell runs them.
 
 #include "TestMachine.h"
 
@@ -62,6 +63,7 @@ struct WindowsMachine final : TestMachine {
         fs::remove_all(base);
         fs::create_directories(programFolder());
         fs::create_directories(base / "Hidden");
+        fs::create_directories(base / "Current");
         for (const fs::path& copy : programs_) {
             fs::copy_file(thisProgram(), copy);
         }
@@ -72,8 +74,7 @@ struct WindowsMachine final : TestMachine {
               base / "a&b c" / "run.cmd"}) {
             std::ofstream(script) << "@echo a script> \"%~f0.ran\"\r\n";
         }
-        require(SetCurrentDirectoryW((base / "Program Files").c_str()),
-                "entering the program's folder");
+        require(SetCurrentDirectoryW((base / "Current").c_str()), "entering the current folder");
     }
     os::Registry& registry() override { return os::systemRegistry(); }
     os::FileTest& files() override { return os::systemFiles(); }
@@ -120,24 +121,37 @@ struct WindowsMachine final : TestMachine {
         }
         return ran;
     }
+    bool canReplace(const std::string& path) override {
+        const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE | DELETE,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        file != INVALID_HANDLE_VALUE ? void(CloseHandle(file)) : void();
+        return file != INVALID_HANDLE_VALUE;
+    }
     // What left its mark: a program started with its exact path as the whole command line, or
-    // else what ran and how.
+    // else what ran and how, and where it started outside its own folder.
     static std::vector<std::string> marked() {
         std::vector<std::string> ran;
         for (const fs::directory_entry& file : fs::recursive_directory_iterator(base)) {
             if (file.path().extension() == ".ran") {
                 const std::string program = ansi(fs::path(file.path()).replace_extension());
+                std::ifstream mark(file.path());
                 std::string commandLine;
-                std::getline(std::ifstream(file.path()), commandLine);
-                ran.push_back(commandLine == commandLineOf(program)
-                                  ? program
-                                  : program + " started as " + commandLine);
+                std::string folder;
+                std::getline(mark, commandLine);
+                std::getline(mark, folder);
+                const std::string own = ansi(fs::path(file.path()).parent_path());
+                ran.push_back((commandLine == commandLineOf(program)
+                                   ? program
+                                   : program + " started as " + commandLine) +
+                              (folder == own ? "" : " in " + folder));
             }
         }
         return ran;
     }
-    const fs::path programs_[4] = {base / "Program Files" / "MSINFO32.EXE", base / "Program.exe",
-                                   base / "Hidden" / "MSINFO32.EXE", base / "Program Files" / "16"};
+    const fs::path programs_[5] = {base / "Program Files" / "MSINFO32.EXE", base / "Program.exe",
+                                   base / "Hidden" / "MSINFO32.EXE", base / "Current" / "16",
+                                   base / "Current" / "MSINFO32.EXE"};
     std::set<std::string> written_;
     HKEY readOnly_ = nullptr;
 };
@@ -146,7 +160,9 @@ struct WindowsMachine final : TestMachine {
 
 std::unique_ptr<TestMachine> makeTestMachine() {
     if (thisProgram().wstring().starts_with(base.wstring())) {
-        std::ofstream(fs::path(thisProgram().wstring() + L".ran")) << GetCommandLineA() << '\n';
+        std::ofstream(fs::path(thisProgram().wstring() + L".ran"))
+            << GetCommandLineA() << '\n'
+            << ansi(fs::current_path()) << '\n';
         return nullptr;
     }
     return std::make_unique<WindowsMachine>();
