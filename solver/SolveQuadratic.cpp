@@ -46,15 +46,17 @@ struct RoundedNumber {
     std::optional<long long> cutAt;
 };
 
-RoundedNumber rounded(TypedNumber number, std::size_t kept) {
-    std::string& digits = number.digits;
-    if (digits.size() <= kept) {
-        return {std::move(number), std::nullopt};
+RoundedNumber rounded(const TypedNumber& typed, std::size_t kept) {
+    if (typed.digits.size() <= kept) {
+        return {typed, std::nullopt};
     }
-    const bool roundUp = digits[kept] >= '5';
-    number.exponent += static_cast<long long>(digits.size() - kept);
+    // Only the kept digits are copied: a box may hold a mebibyte of them.
+    TypedNumber number{typed.negative, typed.digits.substr(0, kept),
+                       typed.exponent + static_cast<long long>(typed.digits.size() - kept),
+                       typed.nearest};
+    std::string& digits = number.digits;
+    const bool roundUp = typed.digits[kept] >= '5';
     const long long cutAt = number.exponent - 1;
-    digits.resize(kept);
     for (auto digit = digits.rbegin(); roundUp && digit != digits.rend(); ++digit) {
         *digit = *digit == '9' ? '0' : static_cast<char>(*digit + 1);
         if (*digit != '0') {
