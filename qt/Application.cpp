@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "ClassicButtonStyle.h"
+#include "CommandLine.h"
 #include "ProgramFonts.h"
 
 #include <QStyleFactory>
@@ -39,6 +40,9 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
     programName = QByteArray(argv[0]).split('/').last();
+    if (asksForInformation(argc, argv)) {
+        readCommandLine(QCoreApplication(argc, argv)); // no display needed to answer
+    }
     const QtMessageHandler usual = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(usual);
@@ -46,6 +50,7 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
         usual(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.constData()),
               message.text);
     }
+    readCommandLine(*application); // after the application took Qt's own options
     prepareApplication();
     return application;
 }
