@@ -3,6 +3,7 @@
 #include "Contrast.h"
 #include "ProgramFonts.h"
 #include "QtColours.h"
+#include "SpaceWrappedLabel.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -77,7 +78,7 @@ QWidget* createWidget(const forms::ControlRow& row, QWidget* surface, qreal pixe
         return box;
     }
     case forms::ControlKind::Label: {
-        auto* label = new QLabel(text, surface);
+        auto* label = new SpaceWrappedLabel(text, surface);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);

@@ -12,6 +12,7 @@
 #include "MainWindowTable.h"
 #include "MessageBox.h"
 #include "QtColours.h"
+#include "SpaceWrappedLabel.h"
 
 #include <gtest/gtest.h>
 
@@ -138,11 +139,20 @@ public:
     std::string text(const char* control) const override {
         return widget(control)->property("text").toString().toStdString();
     }
+    // A label's lines as it breaks them; any other text on one line.
     Area textBounds(const char* control) const override {
         const QWidget* shown = widget(control);
-        const QRect room = shown->rect().adjusted(0, 0, 0, 10000);
-        return inDevicePixels(shown->fontMetrics().boundingRect(
-            room, Qt::TextWordWrap, QString::fromStdString(text(control))));
+        const QFontMetricsF metrics(shown->font());
+        const QString said = QString::fromStdString(text(control));
+        const QStringList lines = qobject_cast<const QLabel*>(shown) != nullptr
+                                      ? qtui::linesAtSpaces(said, metrics, shown->width())
+                                      : QStringList{said};
+        qreal width = 0;
+        for (const QString& line : lines) {
+            width = std::max(width, metrics.horizontalAdvance(line));
+        }
+        return inDevicePixels(
+            QRectF(0, 0, width, qreal(lines.size()) * metrics.lineSpacing()).toAlignedRect());
     }
     Heard heard(const char* control) const override {
         const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(widget(control));

@@ -1,0 +1,24 @@
+#pragma once
+// A label whose lines break only at spaces and at its own line breaks, as Windows breaks a
+// label's text: "A-Level" stays whole where Qt's own wrapping would break it after the hyphen.
+
+#include <QLabel>
+#include <QStringList>
+
+class QFontMetricsF;
+
+namespace qtui {
+
+// The lines `text` takes in `width` pixels: as many words as fit on each, a word wider than
+// the width alone on its line; the spaces where a line breaks are dropped.
+QStringList linesAtSpaces(const QString& text, const QFontMetricsF& metrics, qreal width);
+
+class SpaceWrappedLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace qtui
