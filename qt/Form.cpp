@@ -47,6 +47,14 @@ Form::Form(const forms::WindowTable& table) : surface_(new FormSurface(table.lin
     cancelButton_ = table.cancelButton ? control<QPushButton>(table.cancelButton) : nullptr;
 }
 
+void Form::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && !isMinimized() &&
+        (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized) != 0) {
+        surface_->update();
+    }
+    QMainWindow::changeEvent(event);
+}
+
 void Form::keyPressEvent(QKeyEvent* event) {
     auto* focusedButton = qobject_cast<QPushButton*>(focusWidget());
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

@@ -38,6 +38,9 @@ protected:
     // As in dialogs: Enter presses the focused button, else the default one; Escape the cancel
     // button.
     void keyPressEvent(QKeyEvent* event) override;
+    // Restored from its minimised state, the window is drawn afresh, as Windows draws it: what
+    // was printed on it is gone.
+    void changeEvent(QEvent* event) override;
 
 private:
     FormSurface* surface_;

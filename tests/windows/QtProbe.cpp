@@ -184,7 +184,11 @@ public:
         form_->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form_));
     }
-    void repaint() override { form_->surface()->repaint(); }
+    void minimiseAndRestore() override {
+        form_->showMinimized();
+        form_->showNormal();
+        QTest::qWait(50);
+    }
     pictures::Picture picture() const override {
         return shown(*form_, form_->surface()->geometry());
     }

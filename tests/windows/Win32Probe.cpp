@@ -328,9 +328,10 @@ public:
         pump();
         DestroyWindow(elsewhere);
     }
-    void repaint() override {
-        RedrawWindow(form_->window(), nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    void minimiseAndRestore() override {
+        ShowWindow(form_->window(), SW_MINIMIZE);
+        pump();
+        ShowWindow(form_->window(), SW_RESTORE);
         pump();
     }
     pictures::Picture picture() const override {

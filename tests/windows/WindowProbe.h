@@ -73,8 +73,7 @@ public:
     virtual void choose(const char* menuItem) = 0;
     // Another window of the program becomes active, then this one again.
     virtual void switchAwayAndBack() = 0;
-    // As after restoring the window from its minimised state.
-    virtual void repaint() = 0;
+    virtual void minimiseAndRestore() = 0;
     virtual pictures::Picture picture() const = 0;
     // What the handlers see of the window.
     virtual forms::WindowView& view() = 0;

@@ -268,8 +268,8 @@ int firstPrintedRow(const pictures::Picture& shown) {
     return -1;
 }
 
-// Printed lines are drawn once, behind the controls; a repaint erases them, and the next line
-// still goes below the last one printed.
+// Printed lines are drawn once, behind the controls; the repaint after the window is minimised
+// and restored erases them, and the next line still goes below the last one printed.
 TEST(MainWindow, printedLinesStayBehindTheControlsAndAreNotDrawnAgain) {
     const auto window = probe::open(forms::mainWindowTable());
     const probe::Area box = window->place(coefficientA);
@@ -286,7 +286,7 @@ TEST(MainWindow, printedLinesStayBehindTheControlsAndAreNotDrawnAgain) {
         window->view().printLine("8888888888888888888888888888");
     }
     EXPECT_EQ(boxShown().pixels, before.pixels);
-    window->repaint();
+    window->minimiseAndRestore();
     EXPECT_EQ(firstPrintedRow(window->picture()), -1);
     window->view().printLine(" 1 "); // 25 lines down: below the boxes' top
     EXPECT_EQ(firstPrintedRow(window->picture()), -1);
