@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine, headless unless BRINTAMO_WINE_DISPLAY is set (then on the
-# X display given), in a private prefix and home kept in the working folder. Exits 77 (a skipped
-# test) only when Wine cannot start at all.
+# X display given), in a private prefix and home: in the working folder when that lies in a build
+# folder (each test folder has its own), else in the user's cache, never in the sources. Exits 77
+# (a skipped test) only when Wine cannot start at all.
 set -u
 wine=/usr/lib/wine/wine64
-export WINEPREFIX="$PWD/wine-prefix" HOME="$PWD/wine-home" WINEDEBUG=-all
+build=$PWD
+while [ "$build" != / ] && [ ! -f "$build/CMakeCache.txt" ]; do build=$(dirname "$build"); done
+state=$PWD
+[ -f "$build/CMakeCache.txt" ] || state=${XDG_CACHE_HOME:-$HOME/.cache}/brintamo/wine
+mkdir -p "$state/wine-home"
+export WINEPREFIX="$state/wine-prefix" HOME="$state/wine-home" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 [ -n "${BRINTAMO_WINE_DISPLAY:-}" ] || unset DISPLAY WAYLAND_DISPLAY
-mkdir -p "$HOME"
-if ! "$wine" wineboot --init >wine-start.log 2>&1; then
+if ! "$wine" wineboot --init >"$state/wine-start.log" 2>&1; then
     echo "*** SKIPPED: Wine cannot start here, so the Windows code did not run. Wine said:" >&2
-    cat wine-start.log >&2
+    cat "$state/wine-start.log" >&2
     exit 77
 fi
 exec "$wine" "$@"
