@@ -1,6 +1,6 @@
 // The window procedure of every window the program builds from a table: commands to handlers,
 // the focus kept across activations, colours and drawing, DPI changes, and the program's end
-// with its last window.
+// with its last window or with the session.
 
 #include "Form.h"
 
@@ -48,6 +48,15 @@ LRESULT Form::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
             isPossibleDpiChange(HIWORD(wParam), suggested)) {
             changeDpi(HIWORD(wParam), suggested);
+        }
+        return 0;
+    // The program has nothing to save: it agrees to the session's end, or to the Restart
+    // Manager's request to close it for an installer, and then ends.
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam != FALSE) {
+            PostQuitMessage(0);
         }
         return 0;
     case WM_DESTROY:

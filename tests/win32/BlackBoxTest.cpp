@@ -1,6 +1,7 @@
 // The real brintamo.exe from outside, for what only the running program shows: it announces
 // itself to its uninstaller, a message holds every one of its windows, it ends with its last
-// window rather than its main one, and System Info does not wait for the program it starts. Its
+// window rather than its main one or with the session, and System Info does not wait for the
+// program it starts. Its
 // windows are found by class and title, its controls by the numbers their tables give them.
 
 #include "AboutBoxTable.h"
@@ -118,6 +119,20 @@ TEST(BrintamoExe, aMessageHoldsEveryWindowAndTheProgramEndsWithItsLastWindow) {
     EXPECT_FALSE(program.ended()) << "Help and About are still open";
     PostMessageW(about, WM_CLOSE, 0, 0);
     PostMessageW(help, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.ended());
+}
+
+// Asked by Windows, or by the Restart Manager for an installer, the program agrees to close and
+// ends, with About open too.
+TEST(BrintamoExe, endsWithTheSession) {
+    const Program program;
+    program.choose(aboutItem);
+    ASSERT_NE(windowTitled(L"About Brintamo"), nullptr);
+    DWORD_PTR agreed = 0;
+    SendMessageTimeoutW(program.main(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP,
+                        SMTO_ABORTIFHUNG, 5000, &agreed);
+    EXPECT_EQ(agreed, TRUE);
+    PostMessageW(program.main(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
     EXPECT_TRUE(program.ended());
 }
 
