@@ -20,8 +20,11 @@ if(WIN32)
     # Folders the installer makes around the program's own, such as the outer ones of a nested
     # new folder, are remembered before anything is installed and removed with it if still empty.
     # A folder that was there before is never removed.
+    # The installer's own branding line, given here as CPack's own way adds an option that makensis
+    # refuses off Windows.
     set(CPACK_NSIS_DEFINES
         "Target amd64-unicode
+BrandingText \"Brintamo ${PROJECT_VERSION}\"
 !include FileFunc.nsh
 Var outermostFolderMade
 Section \"-Remember the folders made\"
@@ -60,17 +63,29 @@ FunctionEnd")
     # leaves no key behind, the publisher's own included.
     set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Brintamo)
     set(CPACK_NSIS_INSTALLED_ICON_NAME brintamo.exe)
+    # An offer to run the program once installed (a silent install shows no finish page, so runs
+    # nothing). Removal belongs in Settings, so the Start
+    # menu gets no Uninstall shortcut.
+    set(CPACK_NSIS_MUI_FINISHPAGE_RUN brintamo.exe)
     set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
         "\${GetSize} \"$INSTDIR\" \"/S=0K\" $0 $1 $2
   IntFmt $0 \"0x%08X\" $0
-  WriteRegDWORD SHCTX \"${uninstall_key}\" \"EstimatedSize\" \"$0\"")
+  WriteRegDWORD SHCTX \"${uninstall_key}\" \"EstimatedSize\" \"$0\"
+  Delete \"$SMPROGRAMS\\$STARTMENU_FOLDER\\Uninstall.lnk\"")
     set(vendor_key "Software\\${CPACK_PACKAGE_VENDOR}")
-    # A running program cannot be removed: the uninstaller says so and stops, removing nothing.
+    # A running program cannot be removed: the uninstaller says so and lets the user close it and
+    # retry, or cancel, removing nothing. A mutex it may not open (ERROR_ACCESS_DENIED, 5) is one
+    # that exists, so the program runs.
     set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
-        "System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w \"Brintamo is running\") p .r0'
-  StrCmp $0 0 brintamoNotRunning
+        "brintamoCheckRunning:
+  System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w \"Brintamo is running\") p .r0 ?e'
+  Pop $1
+  StrCmp $0 0 0 brintamoRunning
+  StrCmp $1 5 brintamoRunning brintamoNotRunning
+  brintamoRunning:
+  StrCmp $0 0 +2
   System::Call 'kernel32::CloseHandle(p r0)'
-  MessageBox MB_OK|MB_ICONSTOP \"Brintamo is running. Close it, then uninstall again.\" /SD IDOK
+  MessageBox MB_RETRYCANCEL|MB_ICONSTOP \"Brintamo is running. Close it, then choose Retry.\" /SD IDCANCEL IDRETRY brintamoCheckRunning
   SetErrorLevel 2
   Quit
   brintamoNotRunning:

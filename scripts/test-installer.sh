@@ -24,7 +24,8 @@ for file in "$programs/brintamo.exe" "$programs/Uninstall.exe" "$programs/LICENS
     "$menu/Brintamo.lnk"; do
     [ -f "$file" ] || { echo "*** not installed: $file" >&2; exit 1; }
 done
-echo "installed: the program, its licence, the uninstaller and the Start-menu shortcut"
+[ ! -e "$menu/Uninstall.lnk" ] || { echo "*** an Uninstall shortcut in the Start menu" >&2; exit 1; }
+echo "installed: the program, its licence, the uninstaller and the Start-menu shortcut, no Uninstall shortcut"
 
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brintamo'
 vendor_key='HKLM\Software\The Brintamo developers'
