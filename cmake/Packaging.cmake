@@ -103,4 +103,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION math)
 # Libraries are found by dpkg-shlibdeps; the fonts the windows are drawn with are no library.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-liberation2")
+# Under a Wayland session Qt needs its Wayland plugin; without it the program runs through
+# XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 include(CPack)

@@ -51,6 +51,8 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
               message.text);
     }
     readCommandLine(*application); // after the application took Qt's own options
+    // Wayland compositors find the program's name and icon through its desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("brintamo"));
     prepareApplication();
     return application;
 }

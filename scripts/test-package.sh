@@ -13,6 +13,8 @@ rm -f build/release/brintamo_*.deb
 (cd build/release && cpack -G DEB)
 deb=$(echo "$PWD"/build/release/brintamo_*.deb)
 dpkg-deb --field "$deb" Depends
+[ "$(dpkg-deb --field "$deb" Recommends)" = qt6-wayland ] ||
+    { echo "*** the package does not recommend qt6-wayland" >&2; exit 1; }
 # Debian's own checks: an error or a warning fails the test.
 lintian --pedantic -I --fail-on error,warning "$deb"
 
