@@ -29,6 +29,9 @@ BigInteger powerOfTen(unsigned long long exponent) {
 }
 
 BigInteger integerOfDigits(std::string_view digits) {
+    if (digits.size() <= directDigits) {
+        return BigInteger(std::string(digits));
+    }
     std::vector<BigInteger> powers{powerOfTen(directDigits)};
     while ((directDigits << powers.size()) < digits.size()) {
         powers.push_back(powers.back() * powers.back());
