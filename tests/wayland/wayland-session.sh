@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The program under Wayland: a headless weston (pixman, a socket of its own in a private runtime
+# folder), the program on it through Qt's Wayland plugin, driven over AT-SPI. Fails, never skips,
+# when weston or the plugin is missing.   wayland-session.sh PROGRAM
+set -u
+program=$1
+here=$(dirname "$0")
+command -v weston >/dev/null || { echo "*** weston is not installed" >&2; exit 1; }
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=brintamo-test
+trap 'kill "$compositor" 2>/dev/null; wait "$compositor" 2>/dev/null; rm -rf "$runtime"' EXIT
+env -u DISPLAY weston --backend=headless-backend.so --use-pixman --socket="$WAYLAND_DISPLAY" \
+    --idle-time=0 >"$runtime/weston.log" 2>&1 &
+compositor=$!
+for _ in $(seq 50); do [ -S "$runtime/$WAYLAND_DISPLAY" ] && break; sleep 0.1; done
+[ -S "$runtime/$WAYLAND_DISPLAY" ] || { echo "*** weston did not start:" >&2; cat "$runtime/weston.log" >&2; exit 1; }
+export QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+env -u DISPLAY dbus-run-session -- sh -c '
+    "$1" & program=$!
+    /usr/bin/python3 "$2/drive_session.py" "$(basename "$1")"; status=$?
+    kill $program # Help is still open, as the session leaves it
+    exit $status' wayland-session "$program" "$here"
