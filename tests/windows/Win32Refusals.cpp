@@ -115,26 +115,24 @@ const DpiChange dpiChanges[] = {
     {"toARectangleWiderThanAnyScreen", 144, {0, 0, 100000, 700}, false},
 };
 
-class DpiChanges : public testing::TestWithParam<DpiChange> {};
-
-TEST_P(DpiChanges, areTakenOnlyWhereAMonitorCouldCauseThem) {
-    const DpiChange& change = GetParam();
+// Each row in turn on one window, as a window gets them one after another.
+TEST(DpiChanges, areTakenOnlyWhereAMonitorCouldCauseThem) {
     RecordedMessages messages;
     win32::MainWindow main(messages);
     main.show();
-    const UINT before = main.dpi();
-    RECT client;
-    GetClientRect(main.window(), &client);
-    const LONG width = client.right;
-    SendMessageW(main.window(), WM_DPICHANGED, MAKEWPARAM(change.dpi, change.dpi),
-                 reinterpret_cast<LPARAM>(&change.suggested));
-    GetClientRect(main.window(), &client);
-    const UINT expected = change.taken ? change.dpi : before;
-    EXPECT_EQ(main.dpi(), expected);
-    EXPECT_EQ(client.right, MulDiv(width, int(expected), int(before)));
+    for (const DpiChange& change : dpiChanges) {
+        SCOPED_TRACE(change.name);
+        const UINT before = main.dpi();
+        RECT client;
+        GetClientRect(main.window(), &client);
+        const LONG width = client.right;
+        SendMessageW(main.window(), WM_DPICHANGED, MAKEWPARAM(change.dpi, change.dpi),
+                     reinterpret_cast<LPARAM>(&change.suggested));
+        GetClientRect(main.window(), &client);
+        const UINT expected = change.taken ? change.dpi : before;
+        EXPECT_EQ(main.dpi(), expected);
+        EXPECT_EQ(client.right, MulDiv(width, int(expected), int(before)));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(rows, DpiChanges, testing::ValuesIn(dpiChanges),
-                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
