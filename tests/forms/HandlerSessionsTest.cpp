@@ -1,13 +1,11 @@
-// What the windows do, as sessions against a recording window: texts typed, buttons and menu
-// items pressed, and after each step the five boxes and everything the window was told to do.
+// What the handlers do where no window could make it happen: the work failing in the middle,
+// and System Info answered by a machine of the test's own.
 
 #include "AboutBoxHandlers.h"
-#include "LocaleNumbers.h"
 #include "MainWindowHandlers.h"
 #include "MainWindowTable.h"
 #include "MemoryRegistry.h"
 #include "RecordingWindow.h"
-#include "RowNames.h"
 
 #include <gtest/gtest.h>
 
@@ -19,77 +17,9 @@ namespace {
 using forms::MainWindowHandlers;
 using namespace forms::mainWindow;
 
-const std::string noRoots = "message There are no roots.  The Curve does not go below the x-Axis";
-const std::string missing = "message Please enter a number into all of the boxes.";
 const std::string failed = "message Please do not mess around with this program.  If you are not "
                            "going to use it responsibly, you should not use it at all.";
 const std::string answer = "; print [ 1 ]"; // the message box's answer, printed on the window
-
-// One press, after typing into the coefficient boxes where a text is given.
-struct Step {
-    std::optional<std::string> a, b, c;
-    void (MainWindowHandlers::*press)();
-    std::string boxes; // the five boxes' texts after it, a|b|c|first root|second root
-    std::string done;  // what the window was told, in order, "; " between
-};
-
-struct Session {
-    const char* name;
-    std::vector<Step> steps;
-};
-
-const auto untyped = std::nullopt;
-const auto calculate = &MainWindowHandlers::calculate;
-const std::string setsAll = "set Text1; set Text2; set Text3; set Text4; set Text5";
-const Step typedAndSolved = {"1", "-3", "2", calculate, "1|-3|2|2|1", setsAll};
-
-const Session sessions[] = {
-    {"roots into the root boxes", {typedAndSolved}},
-    {"no real roots: the message, then its answer printed, the roots kept",
-     {typedAndSolved,
-      {untyped, untyped, "3", calculate, "1|-3|3|2|1", "set Text3; " + noRoots + answer}}},
-    {"a late failure writes the first root and keeps the second",
-     {typedAndSolved,
-      {"1e-307", "1", "0", calculate, "1e-307|1|0|0|1",
-       "set Text1; set Text2; set Text3; set Text4; " + failed + answer}}},
-    {"an empty box asks for all three, one line per message",
-     {{"1", untyped, untyped, calculate, "1||||", "set Text1; " + missing + answer},
-      {untyped, untyped, untyped, calculate, "1||||", missing + answer},
-      {untyped, "x", "1", calculate, "1|x|1||", "set Text2; set Text3; " + failed + answer}}},
-    {"CLEAR empties the five boxes and nothing else",
-     {typedAndSolved,
-      {untyped, untyped, untyped, &MainWindowHandlers::clear, "||||", setsAll},
-      {untyped, untyped, untyped, &MainWindowHandlers::clear, "||||", setsAll}}},
-    {"the menu items",
-     {{untyped, untyped, untyped, &MainWindowHandlers::showAbout, "||||", "show About"},
-      {untyped, untyped, untyped, &MainWindowHandlers::showHelp, "||||", "show Help"},
-      {untyped, untyped, untyped, &MainWindowHandlers::exit, "||||", "close"}}},
-};
-
-class MainWindowSession : public testing::TestWithParam<Session> {};
-
-TEST_P(MainWindowSession, doesWhatEachStepNeeds) {
-    RecordingWindow window;
-    const auto numbers = localeNumbers(false);
-    MainWindowHandlers handlers(window, window, window, *numbers);
-    for (int number = 1; const Step& step : GetParam().steps) {
-        SCOPED_TRACE("step " + std::to_string(number++));
-        window.events.clear();
-        for (const auto& [box, text] :
-             {std::pair{coefficientA, step.a}, {coefficientB, step.b}, {coefficientC, step.c}}) {
-            text ? window.setText(box, *text) : void();
-        }
-        (handlers.*step.press)();
-        std::string boxes = window.text(coefficientA);
-        for (const char* box : {coefficientB, coefficientC, firstRoot, secondRoot}) {
-            boxes += '|' + window.text(box);
-        }
-        EXPECT_EQ(boxes, step.boxes);
-        EXPECT_EQ(window.said(), step.done);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(sessions, MainWindowSession, testing::ValuesIn(sessions), ByRowName());
 
 // Whatever the work throws, out of memory say, ends in the failure message, and the window
 // carries on.

@@ -9,7 +9,6 @@
 #include "Contrast.h"
 #include "LiveAllocations.h"
 #include "MainWindowTable.h"
-#include "OutcomeMessages.h"
 #include "RowNames.h"
 #include "WindowCases.h"
 #include "WindowProbe.h"
@@ -198,13 +197,23 @@ INSTANTIATE_TEST_SUITE_P(rows, Keys,
                                                                     "/keys.txt")),
                          ByRowName());
 
-std::string message(SolveKind kind) {
-    return *forms::messageFor(kind);
+// A step of the session in session.txt.
+struct SessionRow {
+    std::string name, a, b, c, button, answer, then, reference;
+};
+
+probe::Answer answerNamed(const std::string& name) {
+    const std::map<std::string, probe::Answer> answers = {
+        {"Enter", probe::Answer::Enter},
+        {"Escape", probe::Answer::Escape},
+        {"CloseButton", probe::Answer::CloseButton},
+        {"ClickOk", probe::Answer::ClickOk}};
+    return answers.at(name);
 }
 
-// The program's message box, closed each way a user closes it: its title, its one button, its
-// text from the left margin, Ctrl+C copying it all, the focus back where it was, and the answer
-// printed as OK's. Typed coefficients count to their last character.
+// The program's messages and roots through a session, each message closed as the row says: its
+// title, its one button, its text from the left margin, Ctrl+C copying it all, the focus back
+// where it was, and the answer printed as OK's. Typed coefficients count to their last character.
 TEST(MainWindow, aSessionWithTheProgramsMessages) {
     const auto window = probe::open(forms::mainWindowTable());
     window->setFocus(coefficientA);
@@ -215,37 +224,34 @@ TEST(MainWindow, aSessionWithTheProgramsMessages) {
     probe::press("Space");
     EXPECT_EQ(window->text(firstRoot) + ' ' + window->text(secondRoot), "2 1");
 
-    struct MessageRow {
-        const char* a;
-        probe::Answer answer;
-        std::string text;
-        const char* reference;
-    };
-    const MessageRow rows[] = {
-        {"", probe::Answer::Enter, message(SolveKind::MissingInput), "message-missing"},
-        {"1", probe::Answer::Escape, message(SolveKind::NoRealRoots), "message-no-roots"},
-        {"0", probe::Answer::CloseButton, message(SolveKind::Failed), "message-failed"},
-        {"1", probe::Answer::ClickOk, message(SolveKind::NoRealRoots), nullptr},
-    };
-    window->view().setText(coefficientC, "1");
-    window->view().setText(coefficientB, "0");
-    for (const MessageRow& row : rows) {
-        window->view().setText(coefficientA, row.a);
-        probe::answerMessages(row.answer);
-        window->setFocus(calculateButton);
+    for (const SessionRow& row :
+         cases::rowsOf<SessionRow, 8>(BRINTAMO_WINDOW_SUITE_DATA "/session.txt")) {
+        SCOPED_TRACE(row.name);
+        for (const auto& [box, text] :
+             {std::pair{coefficientA, row.a}, {coefficientB, row.b}, {coefficientC, row.c}}) {
+            window->view().setText(box, text);
+        }
+        probe::answerMessages(answerNamed(row.answer));
+        window->setFocus(row.button.c_str());
         probe::press("Space");
+        std::string then = window->text(coefficientA);
+        for (const char* box : {coefficientB, coefficientC, firstRoot, secondRoot}) {
+            then += '|' + window->text(box);
+        }
         const auto seen = probe::takeMessagesSeen();
-        ASSERT_EQ(seen.size(), 1U) << row.text;
-        const std::string rule = "---------------------------\n";
-        EXPECT_EQ(seen[0].title + '|' + seen[0].text + '|' + std::to_string(seen[0].buttons),
-                  "Brintamo|" + row.text + "|1");
-        const std::string copy =
-            rule + "Brintamo\n" + rule + row.text + '\n' + rule + "OK   \n" + rule;
-        EXPECT_EQ(seen[0].copied.value_or(copy), copy);
-        EXPECT_TRUE(row.reference == nullptr ||
-                    pictures::matchesReference(seen[0].picture, probe::referenceFolder(),
-                                               atScale(row.reference)));
-        EXPECT_EQ(window->focused(), calculateButton);
+        for (const probe::MessageSeen& message : seen) {
+            then += " after \"" + message.text + '"';
+            const std::string rule = "---------------------------\n";
+            EXPECT_EQ(message.title + '|' + std::to_string(message.buttons), "Brintamo|1");
+            const std::string copy =
+                rule + "Brintamo\n" + rule + message.text + '\n' + rule + "OK   \n" + rule;
+            EXPECT_EQ(message.copied.value_or(copy), copy);
+            EXPECT_TRUE(row.reference == "(none)" ||
+                        pictures::matchesReference(message.picture, probe::referenceFolder(),
+                                                   atScale(row.reference)));
+        }
+        EXPECT_EQ(then, row.then);
+        EXPECT_EQ(window->focused(), row.button);
     }
     // Four lines " 1 ", CLEAR held down, and the focus mark that the keyboard brings on CALCULATE.
     window->setFocus(secondRoot);
