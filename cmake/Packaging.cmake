@@ -74,17 +74,14 @@ FunctionEnd")
   Delete \"$SMPROGRAMS\\$STARTMENU_FOLDER\\Uninstall.lnk\"")
     set(vendor_key "Software\\${CPACK_PACKAGE_VENDOR}")
     # A running program cannot be removed: the uninstaller says so and lets the user close it and
-    # retry, or cancel, removing nothing. A mutex it may not open (ERROR_ACCESS_DENIED, 5) is one
-    # that exists, so the program runs.
+    # retry, or cancel, removing nothing. It asks the installers' own check, the one the MSI asks.
+    set(installer_checks ${PROJECT_BINARY_DIR}/installer/package/brintamo-installer-checks.dll)
     set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
-        "brintamoCheckRunning:
-  System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w \"Brintamo is running\") p .r0 ?e'
-  Pop $1
-  StrCmp $0 0 0 brintamoRunning
-  StrCmp $1 5 brintamoRunning brintamoNotRunning
-  brintamoRunning:
-  StrCmp $0 0 +2
-  System::Call 'kernel32::CloseHandle(p r0)'
+        "InitPluginsDir
+  File \"/oname=$PLUGINSDIR\\brintamo-installer-checks.dll\" \"${installer_checks}\"
+  brintamoCheckRunning:
+  System::Call '$PLUGINSDIR\\brintamo-installer-checks.dll::programInUse(w \"$INSTDIR\\brintamo.exe\") i .r0 ?u'
+  StrCmp $0 1 0 brintamoNotRunning
   MessageBox MB_RETRYCANCEL|MB_ICONSTOP \"Brintamo is running. Close it, then choose Retry.\" /SD IDCANCEL IDRETRY brintamoCheckRunning
   SetErrorLevel 2
   Quit

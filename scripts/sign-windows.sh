@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Signs the Windows program, then makes and signs the NSIS installer and the MSI around the signed
+# Signs the Windows program and the installers' check, then makes and signs the NSIS installer and the MSI around the signed
 # program (Authenticode, SHA-256), with the PKCS#12 file named by BRINTAMO_SIGNING_CERT (relative
 # to the folder the script starts in) and its password in BRINTAMO_SIGNING_PASSWORD. With an
 # RFC 3161 timestamp server in BRINTAMO_TIMESTAMP_URL, each signature is timestamped, so that
@@ -31,6 +31,7 @@ sign() {
 
 cd "$build"
 sign win32/package/brintamo.exe
+sign installer/package/brintamo-installer-checks.dll
 rm -f brintamo-*-setup.exe && cpack -G NSIS >/dev/null
 sign "brintamo-$version-setup.exe"
 cmake --build . --target msi >/dev/null

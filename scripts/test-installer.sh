@@ -43,15 +43,16 @@ echo "the entry among installed programs:" $(grep -E 'DisplayIcon|DisplayVersion
 wine reg query "$vendor_key" >/dev/null 2>&1 || { echo "*** no key $vendor_key after installing" >&2; exit 1; }
 
 # While the installed program runs, the uninstaller refuses and removes nothing. It runs in place
-# (_?=, which takes no quotes, so the folder's short name) so that its own exit status is seen,
-# not that of the copy it would otherwise start.
+# (_?=, which takes no quotes, so the folder's short name, as Wine makes it) so that its own exit
+# status is seen, not that of the copy it would otherwise start.
+short=$(wine cmd /c dir /x 'C:\' | tr -d '\r' | awk '/ Program Files$/ {print $(NF-2)}')
 BRINTAMO_WINE_DISPLAY=1 "$root/scripts/with-xvfb.sh" sh -c '
     "$1" "$2" & started=$!
     timeout 60 xdotool search --sync --onlyvisible --name "^Brintamo\$" >/dev/null || exit 10
-    "$1" "$3" /S "_?=C:\\PROGRA~1\\Brintamo" && exit 11
+    "$1" "$3" /S "_?=C:\\$4\\Brintamo" && exit 11
     WINEPREFIX=$PWD/wine-prefix /usr/lib/wine/wineserver -k; wait $started
     exit 0' installed "$root/scripts/wine-run.sh" "C:\\Program Files\\Brintamo\\brintamo.exe" \
-    "C:\\Program Files\\Brintamo\\Uninstall.exe" || {
+    "C:\\Program Files\\Brintamo\\Uninstall.exe" "$short" || {
     status=$?
     [ $status -eq 11 ] && echo "*** the uninstaller removed a running program" >&2
     [ $status -eq 10 ] && echo "*** the installed program showed no window" >&2

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the MSI from the windows preset's build and, with Wine's msiexec in a prefix of its own,
-# installs an older version, upgrades it to this one, repairs a deleted program, removes it and
-# checks that nothing is left on disk or in the registry.   scripts/test-msi.sh
+# installs an older version, upgrades it to this one, repairs a deleted program, is refused removal
+# while the program runs, removes it and checks that nothing is left on disk or in the registry.
+#   scripts/test-msi.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -11,6 +12,7 @@ work=build/windows/msi-test
 rm -rf "$work" && mkdir -p "$work"
 # The same package as an older version, to be upgraded.
 wixl -a x64 -D Version=0.9.0 -D Program=build/windows/win32/package/brintamo.exe \
+    -D Checks=build/windows/installer/package/brintamo-installer-checks.dll \
     -D Icon=forms/resources/brintamo.ico -D Licence=LICENSE -o "$work/brintamo-0.9.0.msi" \
     win32/brintamo.wxs
 cp "build/windows/brintamo-$version.msi" "$work/"
@@ -47,6 +49,25 @@ rm "$programs/brintamo.exe"
 msiexec /i "brintamo-$version.msi" REINSTALL=ALL REINSTALLMODE=amus
 [ -f "$programs/brintamo.exe" ] || fail "the repair did not bring the program back"
 echo "msi: repaired a deleted program"
+
+# While the installed program runs, removing the package is refused with its reason, and nothing
+# is changed: a running program's file can be neither removed nor replaced.
+BRINTAMO_WINE_DISPLAY=1 "$root/scripts/with-xvfb.sh" sh -c '
+    "$1" "$2" & started=$!
+    timeout 60 xdotool search --sync --onlyvisible --name "^Brintamo\$" >/dev/null || exit 10
+    "$1" msiexec /x "$3" /qn /l*v refused.log && exit 11
+    WINEPREFIX=$PWD/wine-prefix /usr/lib/wine/wineserver -k; wait $started
+    exit 0' running "$root/scripts/wine-run.sh" "C:\\Program Files\\Brintamo\\brintamo.exe" \
+    "brintamo-$version.msi" || {
+    status=$?
+    [ $status -eq 11 ] && fail "the MSI removed a running program and said it succeeded"
+    fail "the installed program showed no window ($status)"
+}
+grep -aq "Brintamo is running. Close it, then try again." refused.log ||
+    fail "the refusal gave no reason"
+[ -f "$programs/brintamo.exe" ] && [ -f "$programs/LICENSE.txt" ] && shortcut &&
+    [ "$(entries)" = "\"DisplayVersion\"=\"$version\"" ] || fail "the refused removal changed something"
+echo "msi: removal refused while the program ran, with its reason; nothing changed"
 
 msiexec /x "brintamo-$version.msi"
 [ ! -e "$programs" ] && [ ! -e "${menus[0]}" ] && [ ! -e "${menus[1]}" ] ||

@@ -51,7 +51,8 @@ cp "$work/signer.p12" build/windows/signer-under-test.p12 # named relative to th
 BRINTAMO_SIGNING_CERT=build/windows/signer-under-test.p12 BRINTAMO_SIGNING_PASSWORD=$password \
     BRINTAMO_TIMESTAMP_URL=http://127.0.0.1:$port cmake --build --preset windows --target sign
 rm build/windows/signer-under-test.p12
-for file in win32/package/brintamo.exe "brintamo-$version-setup.exe" "brintamo-$version.msi"; do
+for file in win32/package/brintamo.exe installer/package/brintamo-installer-checks.dll \
+    "brintamo-$version-setup.exe" "brintamo-$version.msi"; do
     if ! result=$(osslsigncode verify -CAfile "$work/authority.pem" -TSA-CAfile "$work/authority.pem" \
         -in "build/windows/$file" 2>&1) || ! grep -q "Signature verification: ok" <<<"$result" ||
         ! grep -q "Timestamp Server Signature verification: ok" <<<"$result"; then

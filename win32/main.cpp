@@ -23,9 +23,6 @@ void reportRefusal(const std::string& reason, win32::ModalMessageBox& messages) 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    // Held while the program runs, so that the uninstaller can tell and leave it be. Closed by
-    // the system when the program ends.
-    CreateMutexW(nullptr, FALSE, L"Brintamo is running");
     win32::ModalMessageBox messages;
     try {
         win32::MainWindow main(messages);
