@@ -38,6 +38,9 @@ msiexec /i brintamo-0.9.0.msi
 [ -f "$programs/brintamo.exe" ] && [ -f "$programs/LICENSE.txt" ] && shortcut ||
     fail "the MSI did not install the program, its licence and its shortcut"
 [ "$(entries)" = '"DisplayVersion"="0.9.0"' ] || fail "installed programs: $(entries)"
+wine reg query 'HKLM\Software\The Brintamo developers\Brintamo' /v MenuShortcut >/dev/null 2>&1 &&
+    ! wine reg query 'HKCU\Software\The Brintamo developers' >/dev/null 2>&1 ||
+    fail "the shortcut's key path is not the machine's own"
 echo "msi: 0.9.0 installed: the program, its licence and the Start-menu shortcut"
 
 msiexec /i "brintamo-$version.msi"
@@ -73,7 +76,7 @@ msiexec /x "brintamo-$version.msi"
 [ ! -e "$programs" ] && [ ! -e "${menus[0]}" ] && [ ! -e "${menus[1]}" ] ||
     fail "left behind: $(find "$programs" "${menus[@]}" 2>/dev/null)"
 [ -z "$(entries)" ] || fail "still among the installed programs: $(entries)"
-if wine reg query 'HKCU\Software\The Brintamo developers' >/dev/null 2>&1; then
-    fail "left behind in the registry: HKCU\\Software\\The Brintamo developers"
+if wine reg query 'HKLM\Software\The Brintamo developers' >/dev/null 2>&1; then
+    fail "left behind in the registry: HKLM\\Software\\The Brintamo developers"
 fi
 echo "msi: removed, nothing left on disk or in the registry"
