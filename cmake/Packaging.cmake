@@ -19,7 +19,9 @@ if(WIN32)
     set(uninstall_key "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brintamo")
     # Folders the installer makes around the program's own, such as the outer ones of a nested
     # new folder, are remembered before anything is installed and removed with it if still empty.
-    # A folder that was there before is never removed.
+    # A folder that was there before is never removed. An upgrade first runs the old uninstaller
+    # in place (where it cannot remove itself, so the folder stays): that one hands the record on
+    # to the new installation in Upgrade.ini beside it.
     # The installer's own branding line, given here as CPack's own way adds an option that makensis
     # refuses off Windows.
     set(CPACK_NSIS_DEFINES
@@ -28,8 +30,11 @@ BrandingText \"Brintamo ${PROJECT_VERSION}\"
 !include FileFunc.nsh
 Var outermostFolderMade
 Section \"-Remember the folders made\"
+  ReadINIStr $1 \"$INSTDIR\\Upgrade.ini\" Brintamo OutermostFolderMade
+  Delete \"$INSTDIR\\Upgrade.ini\"
+  ClearErrors
+  StrCmp $1 \"\" 0 brintamoFoundMade
   StrCpy $0 \"$INSTDIR\"
-  StrCpy $1 \"\"
   brintamoSeekMade:
     IfFileExists \"$0\\*.*\" brintamoFoundMade
     StrCpy $1 $0
@@ -88,7 +93,10 @@ FunctionEnd")
   brintamoNotRunning:
   ReadRegStr $outermostFolderMade SHCTX \"${uninstall_key}\" \"BrintamoOutermostFolderMade\"
   DeleteRegKey SHCTX \"${vendor_key}\\Brintamo\"
-  DeleteRegKey /ifempty SHCTX \"${vendor_key}\"")
+  DeleteRegKey /ifempty SHCTX \"${vendor_key}\"
+  StrCmp $EXEDIR $INSTDIR 0 +3
+  WriteINIStr \"$INSTDIR\\Upgrade.ini\" Brintamo OutermostFolderMade $outermostFolderMade
+  StrCpy $outermostFolderMade \"\"")
     set(CPACK_PACKAGE_FILE_NAME brintamo-${PROJECT_VERSION}-setup)
     include(CPack)
     return()

@@ -77,11 +77,14 @@ for key in "$uninstall_key" "$vendor_key"; do
 done
 echo "uninstalled: nothing left behind, on disk or in the registry"
 
-# Installed into a nested new folder inside one that was there, it removes what it made and
-# keeps what was there. (/D= takes no quotes, and Wine quotes an argument with blanks.)
+# Installed into a nested new folder inside one that was there, and upgraded there (the old
+# uninstaller runs first), it removes what it made and keeps what was there. (/D= takes no
+# quotes, and Wine quotes an argument with blanks.)
 mkdir -p "wine-prefix/drive_c/Kept"
-wine "$installer" /S "/D=C:\\Kept\\MadeForIt\\Brintamo"
-wineserver -w
+for install in first upgrade; do
+    wine "$installer" /S "/D=C:\\Kept\\MadeForIt\\Brintamo"
+    wineserver -w
+done
 [ -f "wine-prefix/drive_c/Kept/MadeForIt/Brintamo/brintamo.exe" ] ||
     { echo "*** not installed into a nested new folder" >&2; exit 1; }
 wine "C:\\Kept\\MadeForIt\\Brintamo\\Uninstall.exe" /S
@@ -91,4 +94,4 @@ if [ -e "wine-prefix/drive_c/Kept/MadeForIt" ] || [ ! -d "wine-prefix/drive_c/Ke
     find "wine-prefix/drive_c/Kept" >&2 2>/dev/null || echo "(it is gone)" >&2
     exit 1
 fi
-echo "uninstalled from a nested new folder: the folders it made are gone, the one that was there kept"
+echo "installed into a nested new folder and upgraded there, then uninstalled: the folders it made are gone, the one that was there kept"
