@@ -25,6 +25,9 @@ void showOnce(std::unique_ptr<Window>& window, Make make, forms::MessageService&
         return;
     }
     ShowWindow(window->window(), SW_RESTORE);
+    // Raised as well as activated: where a window manager stacks the windows (Wine's), it may
+    // not be asked to activate one, but it raises one that asks.
+    SetWindowPos(window->window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(window->window());
 }
 

@@ -5,10 +5,17 @@
 #                                      scaling QT_SCALE_FACTOR gives, and the program going on
 #                                      after Exit while About is open, until About is closed
 #   real-windows.sh --managed PROGRAM  under a window manager: Help and About brought back from the
-#                                      minimised state, and About active again after a message
+#                                      minimised state and to the front, and About active again
+#                                      after a message
+#   real-windows.sh --front COMMAND... under a window manager, the program the command starts:
+#                                      Help and About brought to the front from behind the main
+#                                      window (for the Windows program under Wine, whose windows
+#                                      the window manager cannot be asked to activate)
 set -u
 managed=false
+front=false
 [ "$1" = --managed ] && managed=true && shift
+[ "$1" = --front ] && front=true && shift
 scale=${QT_SCALE_FACTOR:-1}
 failures=0
 
@@ -29,9 +36,11 @@ state() { xprop -id "$1" WM_STATE | grep -q "window state: $2"; }
 active() { [ "$(xdotool getactivewindow)" = "$1" ]; }
 at() { [ "$(xdotool getwindowgeometry --shell "$1" | grep -E '^[XY]=' | tr '\n' ' ')" = "X=$2 Y=$3 " ]; }
 running() { kill -0 "$program"; }
+# Topmost of the window manager's windows.
+onTop() { [ $(($(xprop -root _NET_CLIENT_LIST_STACKING | awk '{print $NF}'))) = "$1" ]; }
 ended() { ! kill -0 "$program"; }
 
-"$1" &
+"$@" &
 program=$!
 main=$(window Brintamo)
 # A click at (x, y) twips in the main window's client area, which ends at its bottom edge.
@@ -40,6 +49,25 @@ click() {
     xdotool mousemove $((X + $1 * scale / 15)) $((Y + HEIGHT - (7140 - $2) * scale / 15)) click 1
 }
 choose() { xdotool windowactivate --sync "$main" key --delay 200 "$@"; }
+
+# Help and About, chosen again while the main window lies over them, come to the front.
+toTheFront() {
+    for item in "Help:alt+o Escape Right Return" "About Brintamo:alt+o a"; do
+        title=${item%%:*}
+        read -ra keys <<<"${item#*:}"
+        choose "${keys[@]}"
+        chosen=$(window "$title")
+        xdotool windowactivate --sync "$main" # as a click on it does
+        check "the main window over $title" onTop "$main"
+        choose "${keys[@]}"
+        check "$title chosen again comes to the front" onTop "$chosen"
+    done
+}
+if $front; then
+    toTheFront
+    kill "$program"
+    exit $((failures > 0))
+fi
 
 if ! $managed; then
     click 4000 3000
@@ -80,5 +108,6 @@ check "the message gone" shown Brintamo 1
 check "About active again after the message" active "$about"
 xdotool key Escape
 check "Escape closes About" shown "About Brintamo" 0
+toTheFront
 kill "$program"
 exit $((failures > 0))
