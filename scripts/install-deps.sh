@@ -11,7 +11,7 @@ packages=(
     libbenchmark-dev clang libclang-rt-14-dev clang-format xvfb xauth xdotool
     # the package, its desktop entry and metadata, and the screen-reader check
     dpkg-dev file desktop-file-utils appstream at-spi2-core dbus python3-pyatspi
-    # the Wayland session: a headless compositor and Qt's Wayland plugin
+    # the Wayland session: a compositor and Qt's Wayland plugin
     weston qt6-wayland
 )
 # The Windows build, its installers (NSIS and MSI), their signing and their tests under Wine, the

@@ -1,7 +1,7 @@
 """Drives the program on a Wayland compositor through AT-SPI, as a user's assistive technology
-would: a calculation, each of the three messages opened and dismissed, About, Help and System
-Info's message, then Exit, after which Help keeps the program running. The headless compositor has no keyboard, so no window of it is ever
-active and the keyboard focus is not observed here.
+would: the main window active with the focus in the a box, a calculation, each of the three
+messages opened and dismissed, About, Help and System Info's message, then Exit, after which Help
+keeps the program running.
     drive_session.py PROGRAM_NAME"""
 import sys
 import time
@@ -62,6 +62,16 @@ def check(what, condition):
         failures.append(what)
 
 
+def has(node, state):
+    """Whether the node comes to have the state within five seconds."""
+    deadline = time.monotonic() + 5
+    while not node.getState().contains(state):
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.1)
+    return True
+
+
 def press(node):
     node.queryAction().doAction(0)
 
@@ -90,6 +100,9 @@ def main():
     if box_a is None:
         print("the program was not heard within 30 s", file=sys.stderr)
         return 1
+    check("the main window opens active with the focus in the a box",
+          has(find("frame", "Brintamo"), pyatspi.STATE_ACTIVE) and
+          has(box_a, pyatspi.STATE_FOCUSED))
     boxes = [box_a, find("text", "Coefficient b, the x term"),
              find("text", "Coefficient c, the constant term")]
     roots = [find("text", "First root"), find("text", "Second root")]

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The program under Wayland: a headless weston (pixman, a socket of its own in a private runtime
-# folder), the program on it through Qt's Wayland plugin, driven over AT-SPI. Fails, never skips,
-# when weston or the plugin is missing.   wayland-session.sh PROGRAM
+# The program under Wayland: weston (pixman, a socket of its own in a private runtime folder) in a
+# window of the X server this runs in (scripts/with-xvfb.sh), which gives it a keyboard, unlike its
+# headless backend, so that its windows become active; the program on it through Qt's Wayland
+# plugin, never through X, driven over AT-SPI. Fails, never skips, when weston or the plugin is
+# missing.   wayland-session.sh PROGRAM
 set -u
 program=$1
 here=$(dirname "$0")
@@ -10,8 +12,8 @@ runtime=$(mktemp -d)
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=brintamo-test
 trap 'kill "$compositor" 2>/dev/null; wait "$compositor" 2>/dev/null; rm -rf "$runtime"' EXIT
-env -u DISPLAY weston --backend=headless-backend.so --use-pixman --socket="$WAYLAND_DISPLAY" \
-    --idle-time=0 >"$runtime/weston.log" 2>&1 &
+weston --backend=x11-backend.so --use-pixman --socket="$WAYLAND_DISPLAY" --idle-time=0 \
+    --width=1024 --height=768 >"$runtime/weston.log" 2>&1 &
 compositor=$!
 for _ in $(seq 50); do [ -S "$runtime/$WAYLAND_DISPLAY" ] && break; sleep 0.1; done
 [ -S "$runtime/$WAYLAND_DISPLAY" ] || { echo "*** weston did not start:" >&2; cat "$runtime/weston.log" >&2; exit 1; }
