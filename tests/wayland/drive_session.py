@@ -1,15 +1,23 @@
 """Drives the program on a Wayland compositor through AT-SPI, as a user's assistive technology
-would: the main window active with the focus in the a box, a calculation, each of the three
-messages opened and dismissed, About, Help and System Info's message, then Exit, after which Help
-keeps the program running.
-    drive_session.py PROGRAM_NAME"""
+would: the main window active with the focus in the a box and as its reference picture shows it,
+a calculation, each of the three messages opened and dismissed and its answer printed, About,
+Help and System Info's message, then Exit, after which Help keeps the program running. The
+compositor's screenshots (weston --debug) are left in the working folder.
+    drive_session.py PROGRAM_NAME REFERENCE_FOLDER"""
+import glob
+import os
+import shutil
+import subprocess
 import sys
 import time
+
+import screen
 
 import pyatspi
 from gi.repository import GLib
 
-NAME = sys.argv[1]
+NAME, REFERENCES = sys.argv[1:3]
+BACKGROUND = (0xC0, 0x00, 0x00)  # the main window's
 failures = []
 
 
@@ -88,11 +96,51 @@ def answer_message(expected):
     """The program's message box with `expected` in it, closed with its OK button."""
     label = find("label", expected)
     check(f'the message "{expected}" shows', label is not None)
+    if expected.startswith("Please enter"):
+        screenshot("wayland-message")
     ok = find("push button", "OK", within=label.parent) if label is not None else None
     if ok is None:
         return
     press(ok)
     check(f'the message "{expected}" goes with OK', gone("label", expected))
+
+
+def screenshot(name):
+    """The compositor's screen now, kept as NAME.png, and its file."""
+    shots = os.environ["XDG_RUNTIME_DIR"]
+    for old in glob.glob(os.path.join(shots, "wayland-screenshot-*.png")):
+        os.remove(old)
+    subprocess.run(["weston-screenshooter"], cwd=shots, check=True)
+    shot = glob.glob(os.path.join(shots, "wayland-screenshot-*.png"))[0]
+    shutil.copy(shot, name + ".png")
+    return shot
+
+
+def shows_as_reference(name):
+    """Whether the main window's client area shows as the reference picture NAME does; tried
+    three times over a blink of the text cursor, which shows in the reference."""
+    reference = screen.read_png(os.path.join(REFERENCES, name + ".png"))
+    for _ in range(3):
+        shown = screen.read_png(screenshot("wayland-" + name))
+        if screen.differing(shown, screen.area_of(shown, BACKGROUND), reference) == 0:
+            return True
+        time.sleep(0.35)
+    return False
+
+
+def printed_lines(picture, area):
+    """The runs of pixel rows with something printed left of the coefficient boxes, each with
+    its pixels."""
+    left, top, _, _ = area
+    _, _, rows = picture
+    runs, run = [], []
+    for y in range(top, top + 56):  # above the boxes, left of them
+        strip = rows[y][left:left + 40]
+        if any(pixel != BACKGROUND for pixel in strip):
+            run.append(strip)
+        elif run:
+            runs, run = runs + [run], []
+    return runs
 
 
 def main():
@@ -103,6 +151,7 @@ def main():
     check("the main window opens active with the focus in the a box",
           has(find("frame", "Brintamo"), pyatspi.STATE_ACTIVE) and
           has(box_a, pyatspi.STATE_FOCUSED))
+    check("the main window shows as on the other platforms", shows_as_reference("Brintamo-1x"))
     boxes = [box_a, find("text", "Coefficient b, the x term"),
              find("text", "Coefficient c, the constant term")]
     roots = [find("text", "First root"), find("text", "Second root")]
@@ -123,10 +172,17 @@ def main():
             typed(box, content)
         press(calculate)
         answer_message(message)
+    time.sleep(0.5)
+    shown = screen.read_png(screenshot("wayland-printed"))
+    in_use = screen.read_png(os.path.join(REFERENCES, "Brintamo-in-use-1x.png"))
+    check("each message's answer printed as on the other platforms, one line each",
+          printed_lines(shown, screen.area_of(shown, BACKGROUND)) ==
+          printed_lines(in_use, (0, 0, in_use[0], in_use[1]))[:3])
 
     press(find("menu item", "About"))
     about = find("frame", "About Brintamo") or find("dialog", "About Brintamo")
     check("About opens", about is not None)
+    screenshot("wayland-about")
     if about is not None:
         press(find("push button", "System Info", within=about))
         answer_message("System Information Is Unavailable At This Time")
@@ -135,6 +191,7 @@ def main():
               gone("dialog", "About Brintamo"))
     press(find("menu item", "Help"))
     check("Help opens", find("frame", "Help") is not None)
+    screenshot("wayland-help")
     press(find("menu item", "Exit"))
     check("Exit closes the main window, Help staying open",
           gone("frame", "Brintamo") and find("frame", "Help") is not None)
