@@ -2,6 +2,7 @@
 // monitor could cause. The program must go on, or end with a reason, never crash.
 
 #include "AboutBoxTable.h"
+#include "CaseTable.h"
 #include "FormBuilder.h"
 #include "MainWindowTable.h"
 #include "OutcomeMessages.h"
@@ -10,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -98,38 +99,25 @@ TEST(WindowsRefuses, thePictureBoxSoTheAboutBoxWorksWithoutIt) {
     EXPECT_EQ(about.window(), nullptr) << "OK closes the box";
 }
 
-struct DpiChange {
-    const char* name;
-    UINT dpi;
-    RECT suggested;
-    bool taken;
-};
-
-const DpiChange dpiChanges[] = {
-    {"to150PercentWhereWindowsSuggests", 144, {100, 80, 900, 700}, true},
-    {"toADpiOf0", 0, {100, 80, 900, 700}, false},
-    {"toADpiBeyond500Percent", 65535, {100, 80, 900, 700}, false},
-    {"toAnEmptyRectangle", 144, {100, 80, 100, 80}, false},
-    {"toARectangleTurnedInsideOut", 144, {900, 700, 100, 80}, false},
-    {"toTheFarthestCoordinates", 144, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, false},
-    {"toARectangleWiderThanAnyScreen", 144, {0, 0, 100000, 700}, false},
-};
-
-// Each row in turn on one window, as a window gets them one after another.
+// Each row of dpi-changes.txt in turn on one window, as a window gets them one after another.
 TEST(DpiChanges, areTakenOnlyWhereAMonitorCouldCauseThem) {
     RecordedMessages messages;
     win32::MainWindow main(messages);
     main.show();
-    for (const DpiChange& change : dpiChanges) {
-        SCOPED_TRACE(change.name);
+    for (const auto& row : cases::read(BRINTAMO_WINDOW_SUITE_DATA "/dpi-changes.txt", 4)) {
+        SCOPED_TRACE(row[0]);
+        const UINT dpi = UINT(std::stoul(row[1]));
+        RECT suggested;
+        std::istringstream(row[2]) >> suggested.left >> suggested.top >> suggested.right >>
+            suggested.bottom;
         const UINT before = main.dpi();
         RECT client;
         GetClientRect(main.window(), &client);
         const LONG width = client.right;
-        SendMessageW(main.window(), WM_DPICHANGED, MAKEWPARAM(change.dpi, change.dpi),
-                     reinterpret_cast<LPARAM>(&change.suggested));
+        SendMessageW(main.window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
         GetClientRect(main.window(), &client);
-        const UINT expected = change.taken ? change.dpi : before;
+        const UINT expected = row[3] == "yes" ? dpi : before;
         EXPECT_EQ(main.dpi(), expected);
         EXPECT_EQ(client.right, MulDiv(width, int(expected), int(before)));
     }
