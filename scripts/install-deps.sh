@@ -8,7 +8,7 @@ packages=(
     # fonts the windows are drawn with
     fontconfig fonts-wine fonts-liberation2
     # tests, benchmarks, fuzzing and formatting
-    libbenchmark-dev clang libclang-rt-14-dev clang-format xvfb xauth xdotool
+    libbenchmark-dev clang libclang-rt-14-dev clang-format xvfb xauth xdotool x11-utils
     # the package, its desktop entry and metadata, and the screen-reader check
     dpkg-dev file desktop-file-utils appstream at-spi2-core dbus python3-pyatspi
     # the Wayland session: a compositor and Qt's Wayland plugin
