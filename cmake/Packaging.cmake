@@ -80,6 +80,7 @@ FunctionEnd")
     set(vendor_key "Software\\${CPACK_PACKAGE_VENDOR}")
     # A running program cannot be removed: the uninstaller says so and lets the user close it and
     # retry, or cancel, removing nothing. It asks the installers' own check, the one the MSI asks.
+    # The installers' check for a running program, stripped, as installer/ makes it.
     set(installer_checks ${PROJECT_BINARY_DIR}/installer/package/brintamo-installer-checks.dll)
     set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
         "InitPluginsDir
