@@ -15,8 +15,8 @@ trap 'kill "$compositor" 2>/dev/null; wait "$compositor" 2>/dev/null; rm -rf "$r
 # No animations: the screenshots are taken of windows at rest.
 printf '[shell]\nanimation=none\nclose-animation=none\nstartup-animation=none\nfocus-animation=none\n' \
     >"$runtime/weston.ini"
-weston --config="$runtime/weston.ini" --debug --backend=x11-backend.so --use-pixman --socket="$WAYLAND_DISPLAY" --idle-time=0 \
-    --width=1024 --height=768 >"$runtime/weston.log" 2>&1 &
+weston --config="$runtime/weston.ini" --debug --backend=x11-backend.so --use-pixman \
+    --socket="$WAYLAND_DISPLAY" --idle-time=0 --width=1024 --height=768 >"$runtime/weston.log" 2>&1 &
 compositor=$!
 for _ in $(seq 50); do [ -S "$runtime/$WAYLAND_DISPLAY" ] && break; sleep 0.1; done
 [ -S "$runtime/$WAYLAND_DISPLAY" ] || { echo "*** weston did not start:" >&2; cat "$runtime/weston.log" >&2; exit 1; }
