@@ -140,7 +140,7 @@ def printed_lines(picture, area):
             run.append(strip)
         elif run:
             runs, run = runs + [run], []
-    return runs
+    return runs + [run] if run else runs
 
 
 def main():
