@@ -12,4 +12,11 @@ struct FontSpec {
 
 inline constexpr FontSpec defaultFont{};
 
+// MS Sans Serif is a bitmap font whose strikes fit only the default font at 100 %; any other size
+// or scaling takes an outline font of the same build, which scales cleanly and keeps every text
+// inside its control. Both front ends choose alike, so their labels break at the same words.
+constexpr bool takesBitmapFont(FontSpec font, double scale) {
+    return font == defaultFont && scale <= 1.0;
+}
+
 } // namespace forms

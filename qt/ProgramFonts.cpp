@@ -25,8 +25,7 @@ void loadProgramFonts() {
 }
 
 QFont programFont(const forms::FontSpec& wanted, qreal devicePixelRatio) {
-    const bool useBitmap =
-        wanted == forms::defaultFont && devicePixelRatio <= 1.0 && bitmapFontLoaded;
+    const bool useBitmap = forms::takesBitmapFont(wanted, devicePixelRatio) && bitmapFontLoaded;
     QFont font;
     font.setFamilies({useBitmap ? bitmapFamily : outlineFamily, QStringLiteral("DejaVu Sans"),
                       QStringLiteral("sans-serif")});

@@ -11,9 +11,8 @@ namespace qtui {
 // keeps it outside fontconfig's path). Call once, before any window is built.
 void loadProgramFonts();
 
-// The bitmap font has a single strike, the one that fits the 8.25 pt default font at 100 %; any
-// other size, and any scaling above 100 %, uses Liberation Sans, whose narrow metrics keep the
-// texts inside their controls. Sizes are in logical pixels (96 per inch).
+// Where the bitmap font does not fit (forms::takesBitmapFont), Liberation Sans, the outline font
+// that Wine also gives for Microsoft Sans Serif. Sizes are in logical pixels (96 per inch).
 QFont programFont(const forms::FontSpec& wanted, qreal devicePixelRatio);
 
 } // namespace qtui

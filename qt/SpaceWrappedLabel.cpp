@@ -1,5 +1,7 @@
 #include "SpaceWrappedLabel.h"
 
+#include "LabelLines.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -7,18 +9,12 @@ namespace qtui {
 
 QStringList linesAtSpaces(const QString& text, const QFontMetricsF& metrics, qreal width) {
     QStringList lines;
-    for (const QString& paragraph : text.split(u'\n')) {
-        QString line;
-        for (const QString& word : paragraph.split(u' ')) {
-            const QString longer = line.isNull() ? word : line + u' ' + word;
-            if (!line.isNull() && metrics.horizontalAdvance(longer.trimmed()) > width) {
-                lines.append(line);
-                line = word;
-            } else {
-                line = longer;
-            }
-        }
-        lines.append(line);
+    for (const std::string& line :
+         forms::labelLines(text.toStdString(), width, [&metrics](std::string_view part) {
+             return metrics.horizontalAdvance(
+                 QString::fromUtf8(part.data(), qsizetype(part.size())));
+         })) {
+        lines.append(QString::fromStdString(line));
     }
     return lines;
 }

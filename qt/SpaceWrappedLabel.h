@@ -9,8 +9,7 @@ class QFontMetricsF;
 
 namespace qtui {
 
-// The lines `text` takes in `width` pixels: as many words as fit on each, a word wider than
-// the width alone on its line; the spaces where a line breaks are dropped.
+// The lines `text` takes in `width` pixels, broken as forms::labelLines breaks them.
 QStringList linesAtSpaces(const QString& text, const QFontMetricsF& metrics, qreal width);
 
 class SpaceWrappedLabel final : public QLabel {

@@ -18,4 +18,8 @@ if ! "$wine" wineboot --init >"$state/wine-start.log" 2>&1; then
     cat "$state/wine-start.log" >&2
     exit 77
 fi
+# Windows keeps MS Sans Serif, the bitmap font the windows are made with, in its Fonts folder;
+# Debian's Wine has the file but does not load it from where it lies.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+[ -f "$fonts/sserife.fon" ] || cp /usr/share/wine/fonts/sserife.fon "$fonts/"
 exec "$wine" "$@"

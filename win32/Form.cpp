@@ -162,10 +162,7 @@ int Form::openWindows() {
 }
 
 std::string Form::text(const char* name) const {
-    const HWND box = control(name);
-    std::wstring text(std::size_t(GetWindowTextLengthW(box)) + 1, L'\0');
-    text.resize(std::size_t(GetWindowTextW(box, text.data(), int(text.size()))));
-    return utf8(text);
+    return windowText(control(name));
 }
 
 void Form::setText(const char* name, const std::string& text) {

@@ -27,7 +27,7 @@ ControlType typeOf(forms::ControlKind kind) {
     case forms::ControlKind::Label:
         break;
     }
-    return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    return {L"STATIC", SS_OWNERDRAW, 0}; // its lines break as on every front end
 }
 
 } // namespace
@@ -44,9 +44,10 @@ int toPixels(int twips, UINT dpi) {
 }
 
 HFONT createFont(forms::FontSpec font, UINT dpi) {
-    return CreateFontW(-MulDiv(int(font.points * 100), int(dpi), 7200), 0, 0, 0,
-                       font.bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
-                       DEFAULT_QUALITY, 0, L"MS Sans Serif");
+    return CreateFontW(
+        -MulDiv(int(font.points * 100), int(dpi), 7200), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
+        0, 0, 0, DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0,
+        forms::takesBitmapFont(font, dpi / 96.0) ? L"MS Sans Serif" : L"Microsoft Sans Serif");
 }
 
 HMENU buildMenuBar(std::span<const forms::MenuRow> menus, std::map<int, std::string>& names) {

@@ -24,7 +24,8 @@ int controlId(const forms::WindowTable& table, std::string_view name);
 
 int toPixels(int twips, UINT dpi);
 
-// MS Sans Serif at `dpi`; the caller deletes it.
+// MS Sans Serif at `dpi`, or its outline twin where the bitmap does not fit; the caller deletes
+// it.
 HFONT createFont(forms::FontSpec font, UINT dpi);
 
 // The menu bar, and each item's name by its identifier.

@@ -41,7 +41,8 @@ LRESULT Form::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         return colourControl(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        drawButton(item, *rowOf(item.hwndItem));
+        const forms::ControlRow& row = *rowOf(item.hwndItem);
+        row.kind == forms::ControlKind::Label ? drawLabel(item, row) : drawButton(item, row);
         return TRUE;
     }
     case WM_DPICHANGED:

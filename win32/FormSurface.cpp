@@ -2,9 +2,36 @@
 
 #include "Contrast.h"
 #include "FormBuilder.h"
+#include "LabelLines.h"
 #include "Utf16.h"
 
 namespace win32 {
+
+std::string windowText(HWND window) {
+    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
+    return utf8(text);
+}
+
+namespace {
+
+// Measured on `dc`, which holds the label's font.
+std::vector<std::string> linesOn(HDC dc, HWND label) {
+    RECT room;
+    GetClientRect(label, &room);
+    return forms::labelLines(windowText(label), room.right, [dc](std::string_view part) {
+        const std::wstring line = wide(part);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, line.c_str(), int(line.size()), &size);
+        return double(size.cx);
+    });
+}
+
+HGDIOBJ selectFontOf(HDC dc, HWND control) {
+    return SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+}
+
+} // namespace
 
 COLORREF resolve(const forms::Colour& colour, int fallback) {
     switch (colour.source) {
@@ -52,8 +79,7 @@ void drawButton(const DRAWITEMSTRUCT& item, const forms::ControlRow& row) {
     DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     RECT caption = face;
     OffsetRect(&caption, pressed ? 1 : 0, pressed ? 1 : 0);
-    const HGDIOBJ previous = SelectObject(
-        item.hDC, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    const HGDIOBJ previous = selectFontOf(item.hDC, item.hwndItem);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, resolve(row.foreground, COLOR_BTNTEXT));
     const std::wstring text = wide(row.text);
@@ -65,6 +91,33 @@ void drawButton(const DRAWITEMSTRUCT& item, const forms::ControlRow& row) {
         InflateRect(&focus, -4, -4);
         DrawFocusRect(item.hDC, &focus);
     }
+}
+
+std::vector<std::string> labelLines(HWND label) {
+    const HDC dc = GetDC(label);
+    const HGDIOBJ previous = selectFontOf(dc, label);
+    std::vector<std::string> lines = linesOn(dc, label);
+    SelectObject(dc, previous);
+    ReleaseDC(label, dc);
+    return lines;
+}
+
+void drawLabel(const DRAWITEMSTRUCT& item, const forms::ControlRow& row) {
+    const HBRUSH brush = CreateSolidBrush(backgroundOf(row));
+    FillRect(item.hDC, &item.rcItem, brush);
+    DeleteObject(brush);
+    const HGDIOBJ previous = selectFontOf(item.hDC, item.hwndItem);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, resolve(row.foreground, COLOR_BTNTEXT));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(item.hDC, &metrics);
+    int top = 0;
+    for (const std::string& text : linesOn(item.hDC, item.hwndItem)) {
+        const std::wstring line = wide(text);
+        TextOutW(item.hDC, 0, top, line.c_str(), int(line.size()));
+        top += metrics.tmHeight;
+    }
+    SelectObject(item.hDC, previous);
 }
 
 int printText(HWND window, POINT topLeft, const std::string& text, HFONT font) {

@@ -154,6 +154,16 @@ public:
         return inDevicePixels(
             QRectF(0, 0, width, qreal(lines.size()) * metrics.lineSpacing()).toAlignedRect());
     }
+    std::vector<std::string> lines(const char* label) const override {
+        const QWidget* shown = widget(label);
+        std::vector<std::string> lines;
+        for (const QString& line :
+             qtui::linesAtSpaces(QString::fromStdString(text(label)), QFontMetricsF(shown->font()),
+                                 shown->width())) {
+            lines.push_back(line.trimmed().toStdString());
+        }
+        return lines;
+    }
     Heard heard(const char* control) const override {
         const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(widget(control));
         return {kindHeard(heard->role()), heard->text(QAccessible::Name).toStdString(),

@@ -50,12 +50,6 @@ void pump() {
     }
 }
 
-std::string textOf(HWND window) {
-    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
-    return win32::utf8(text);
-}
-
 pictures::Picture clientPicture(HWND window) {
     RECT client;
     GetClientRect(window, &client);
@@ -109,8 +103,11 @@ void CALLBACK answerShownMessage(HWND, UINT, UINT_PTR, DWORD) {
     for (HWND button = nullptr; (button = FindWindowExW(box, button, L"Button", nullptr));) {
         ++buttons;
     }
-    MessageSeen message{
-        textOf(box), textOf(GetDlgItem(box, 0xFFFF)), buttons, {}, clientPicture(box)};
+    MessageSeen message{win32::windowText(box),
+                        win32::windowText(GetDlgItem(box, 0xFFFF)),
+                        buttons,
+                        {},
+                        clientPicture(box)};
     seen.push_back(std::move(message));
     switch (answer) {
     case Answer::Enter:
@@ -243,20 +240,36 @@ public:
                    sizeof font, &font);
         return {double(-font.lfHeight), font.lfWeight >= FW_BOLD};
     }
-    std::string text(const char* control) const override { return textOf(form_->control(control)); }
+    std::string text(const char* control) const override {
+        return win32::windowText(form_->control(control));
+    }
+    // A label's lines as it draws them; any other text on one line.
     Area textBounds(const char* control) const override {
         const HWND shown = form_->control(control);
         const HDC dc = GetDC(shown);
         const HGDIOBJ previous = SelectObject(dc, HGDIOBJ(SendMessageW(shown, WM_GETFONT, 0, 0)));
-        RECT bounds{0, 0, LONG(place(control).width), 0};
         const bool label =
             std::ranges::find(table_.controls, std::string_view(control), &forms::ControlRow::name)
                 ->kind == forms::ControlKind::Label;
-        DrawTextW(dc, win32::wide(text(control)).c_str(), -1, &bounds,
-                  DT_CALCRECT | (label ? DT_WORDBREAK | DT_NOPREFIX : DT_SINGLELINE));
+        RECT bounds{};
+        for (const std::string& line :
+             label ? win32::labelLines(shown) : std::vector{text(control)}) {
+            RECT lineBounds{};
+            DrawTextW(dc, win32::wide(line).c_str(), -1, &lineBounds,
+                      DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+            bounds.right = std::max(bounds.right, lineBounds.right);
+            bounds.bottom += lineBounds.bottom;
+        }
         SelectObject(dc, previous);
         ReleaseDC(shown, dc);
         return areaOf(bounds);
+    }
+    std::vector<std::string> lines(const char* label) const override {
+        std::vector<std::string> lines = win32::labelLines(form_->control(label));
+        for (std::string& line : lines) {
+            line.erase(line.find_last_not_of(' ') + 1);
+        }
+        return lines;
     }
     Heard heard(const char* control) const override {
         IAccessible* accessible = nullptr;
@@ -443,7 +456,7 @@ int windowsTitled(const std::string& title) {
 }
 
 std::string activeTitle() {
-    return textOf(GetActiveWindow());
+    return win32::windowText(GetActiveWindow());
 }
 
 std::uint32_t colour(const forms::Colour& colour, forms::ControlKind kind) {

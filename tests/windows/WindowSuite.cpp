@@ -60,6 +60,21 @@ std::uint32_t background(const forms::ControlRow& row) {
                : probe::colour(forms::notSet, row.kind);
 }
 
+// A label's lines at 100 %, where both front ends have MS Sans Serif itself: those of
+// label-lines.txt ("window | label | line", a row a line), which break only at spaces; any other
+// label shows its text on one.
+std::vector<std::string> linesOf(const std::string& window, const char* label,
+                                 const std::string& text) {
+    static const auto rows = cases::read(BRINTAMO_WINDOW_SUITE_DATA "/label-lines.txt", 3);
+    std::vector<std::string> lines;
+    for (const auto& row : rows) {
+        if (row[0] == window && row[1] == label) {
+            lines.push_back(row[2]);
+        }
+    }
+    return lines.empty() ? std::vector{text} : lines;
+}
+
 std::vector<const forms::ControlRow*> inTabOrder(const forms::WindowTable& table) {
     std::vector<const forms::ControlRow*> focusable;
     for (const forms::ControlRow& row : table.controls) {
@@ -100,6 +115,11 @@ TEST_P(EachWindow, looksAsItsTableSays) {
         const probe::Area text = window->textBounds(row.name);
         EXPECT_TRUE(text.width <= place.width && text.height <= place.height)
             << row.name << " shows its whole caption";
+        if (row.kind == forms::ControlKind::Label && probe::scale() == 1) {
+            EXPECT_EQ(window->lines(row.name),
+                      linesOf(GetParam().name, row.name, window->text(row.name)))
+                << row.name;
+        }
         if (row.kind == forms::ControlKind::PictureBox) {
             continue;
         }
