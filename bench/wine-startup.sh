@@ -19,12 +19,19 @@ export WINEPREFIX=$PWD/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,msht
 /usr/lib/wine/wineserver -w # gone, so that the runs' server has the display
 probe=$root/build/release/bench/startup_probe
 # One Wine server and its services for all runs, so that each start measures the program.
+# Each round starts the three in another order, so that none always follows the same one.
 "$root/scripts/with-xvfb.sh" --screen 1024x768x24 bash -c "
     /usr/lib/wine/wineserver -p
-    for run in \$(seq $((runs + 1))); do
-        $probe Brintamo 1 /usr/lib/wine/wine64 $root/build/windows/win32/brintamo.exe
-        $probe Floor 1 /usr/lib/wine/wine64 $root/build/windows/bench/bare_window.exe
-        $probe Brintamo 1 /usr/lib/wine/wine64 $root/build/windows/win32/package/brintamo.exe | sed 's/^Brintamo /Installed/'
+    start() {
+        case \$1 in
+        0) $probe Brintamo 1 /usr/lib/wine/wine64 $root/build/windows/win32/brintamo.exe ;;
+        1) $probe Floor 1 /usr/lib/wine/wine64 $root/build/windows/bench/bare_window.exe ;;
+        2) $probe Brintamo 1 /usr/lib/wine/wine64 $root/build/windows/win32/package/brintamo.exe |
+            sed 's/^Brintamo /Installed/' ;;
+        esac
+    }
+    for run in \$(seq 0 $runs); do
+        for slot in 0 1 2; do start \$(((run + slot) % 3)); done
     done
     /usr/lib/wine/wineserver -k" | tail -n $((3 * runs)) | "$root/bench/paired-medians.py"
 cd "$root/build/windows"
