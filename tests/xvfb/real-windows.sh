@@ -30,7 +30,9 @@ check() {
     echo "FAILED: $what" >&2
     failures=$((failures + 1))
 }
-window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+# TITLE [SECONDS]: the visible window with that title, waited for up to ten seconds or as long as
+# given.
+window() { timeout "${2:-10}" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
 shown() { [ "$(xdotool search --onlyvisible --name "^$1\$" | wc -l)" -eq "$2" ]; }
 state() { xprop -id "$1" WM_STATE | grep -q "window state: $2"; }
 active() { [ "$(xdotool getactivewindow)" = "$1" ]; }
@@ -42,7 +44,7 @@ ended() { ! kill -0 "$program"; }
 
 "$@" &
 program=$!
-main=$(window Brintamo)
+main=$(window Brintamo 90) # under Wine, after a new prefix is made, which takes a while
 # A click at (x, y) twips in the main window's client area, which ends at its bottom edge.
 click() {
     eval "$(xdotool getwindowgeometry --shell "$main")"
