@@ -32,13 +32,13 @@ std::vector<std::string> labelLines(std::string_view text, double width,
         for (std::size_t word = 1; word < words.size(); ++word) {
             std::string longer = line + ' ' + std::string(words[word]);
             if (measure(withoutEndBlanks(longer)) > width) {
-                lines.push_back(std::move(line));
+                lines.emplace_back(withoutEndBlanks(line));
                 line = words[word];
             } else {
                 line = std::move(longer);
             }
         }
-        lines.push_back(std::move(line));
+        lines.emplace_back(withoutEndBlanks(line));
     }
     return lines;
 }

@@ -12,9 +12,8 @@ namespace forms {
 // A line's width in the label's font, in the unit `width` is given in.
 using TextMeasure = std::function<double(std::string_view line)>;
 
-// The lines `text` takes in `width`: as many words as fit on each, the blanks at a line's end not
-// counted, and a word wider than the width alone on its line; the space where a line breaks is
-// dropped.
+// The lines `text` takes in `width`: as many words as fit on each, and a word wider than the width
+// alone on its line; the blanks at a line's end neither count nor stay.
 std::vector<std::string> labelLines(std::string_view text, double width,
                                     const TextMeasure& measure);
 

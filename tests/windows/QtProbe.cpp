@@ -160,7 +160,7 @@ public:
         for (const QString& line :
              qtui::linesAtSpaces(QString::fromStdString(text(label)), QFontMetricsF(shown->font()),
                                  shown->width())) {
-            lines.push_back(line.trimmed().toStdString());
+            lines.push_back(line.toStdString());
         }
         return lines;
     }

@@ -265,11 +265,7 @@ public:
         return areaOf(bounds);
     }
     std::vector<std::string> lines(const char* label) const override {
-        std::vector<std::string> lines = win32::labelLines(form_->control(label));
-        for (std::string& line : lines) {
-            line.erase(line.find_last_not_of(' ') + 1);
-        }
-        return lines;
+        return win32::labelLines(form_->control(label));
     }
     Heard heard(const char* control) const override {
         IAccessible* accessible = nullptr;

@@ -63,7 +63,7 @@ public:
     virtual std::string text(const char* control) const = 0;
     // The control's text in its font, wrapped at its width where the control wraps.
     virtual Area textBounds(const char* control) const = 0;
-    // A label's lines as it shows them, without the blanks at their ends.
+    // A label's lines as it shows them.
     virtual std::vector<std::string> lines(const char* label) const = 0;
     virtual Heard heard(const char* control) const = 0;
     // The focused control's name, "(closed)" or "(elsewhere)".
