@@ -31,8 +31,16 @@ check() {
     failures=$((failures + 1))
 }
 # TITLE [SECONDS]: the visible window with that title, waited for up to ten seconds or as long as
-# given.
-window() { timeout "${2:-10}" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+# given. Searched for again and again: a search fails outright when a window it looks at is gone,
+# as Wine's own passing windows are while it starts.
+window() {
+    local end=$((SECONDS + ${2:-10})) found
+    while [ $SECONDS -lt $end ]; do
+        found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+        [ -n "$found" ] && echo "$found" && return
+        sleep 0.2
+    done
+}
 shown() { [ "$(xdotool search --onlyvisible --name "^$1\$" | wc -l)" -eq "$2" ]; }
 state() { xprop -id "$1" WM_STATE | grep -q "window state: $2"; }
 active() { [ "$(xdotool getactivewindow)" = "$1" ]; }
