@@ -1,5 +1,5 @@
-// What only Windows sends: refusals to make a window or a control, and DPI changes that no
-// monitor could cause. The program must go on, or end with a reason, never crash.
+// What only Windows sends: refusals to make a window or a control, DPI changes that no monitor
+// could cause, and the session's end. The program must go on, or end with a reason, never crash.
 
 #include "AboutBoxTable.h"
 #include "CaseTable.h"
@@ -97,6 +97,18 @@ TEST(WindowsRefuses, thePictureBoxSoTheAboutBoxWorksWithoutIt) {
     about.show();
     press(about, forms::aboutBox::okButton);
     EXPECT_EQ(about.window(), nullptr) << "OK closes the box";
+}
+
+// Asked by Windows, or by the Restart Manager for an installer, the program agrees to close and
+// ends, About open too.
+TEST(SessionEnd, isAgreedToAndEndsTheProgram) {
+    RecordedMessages messages;
+    win32::MainWindow main(messages);
+    main.showAbout();
+    EXPECT_EQ(SendMessageW(main.window(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
+    SendMessageW(main.window(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+    MSG quit;
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 // Each row of dpi-changes.txt in turn on one window, as a window gets them one after another.

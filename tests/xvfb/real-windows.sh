@@ -2,8 +2,13 @@
 # The built program in real X windows, driven from outside through xdotool as a user would. Run
 # it in an X server of its own (scripts/with-xvfb.sh).
 #   real-windows.sh PROGRAM            no window manager: About at its fixed place, at the whole
-#                                      scaling QT_SCALE_FACTOR gives, and the program going on
-#                                      after Exit while About is open, until About is closed
+#                                      scaling QT_SCALE_FACTOR gives; a message holding every
+#                                      window of the program; and the program going on after
+#                                      Exit while About is open, until About is closed
+#   real-windows.sh --windows COMMAND... the same for the Windows program that the command starts
+#                                      under scripts/wine-run.sh, and what only Windows has: System
+#                                      Info starting the program the registry names, and not
+#                                      waiting for it
 #   real-windows.sh --managed PROGRAM  under a window manager: Help and About brought back from the
 #                                      minimised state and to the front, and About active again
 #                                      after a message
@@ -14,7 +19,9 @@
 set -u
 managed=false
 front=false
+windows=false
 [ "$1" = --managed ] && managed=true && shift
+[ "$1" = --windows ] && windows=true && shift
 [ "$1" = --front ] && front=true && shift
 scale=${QT_SCALE_FACTOR:-1}
 failures=0
@@ -84,13 +91,36 @@ if ! $managed; then
     xdotool key --delay 300 alt+o a
     about=$(window "About Brintamo")
     check "About at its fixed place" at "$about" $((156 * scale)) $((129 * scale))
+    # A click at (x, y) pixels in About at the whole scaling.
+    clickAbout() {
+        eval "$(xdotool getwindowgeometry --shell "$about")"
+        xdotool mousemove $((X + $1 * scale)) $((Y + $2 * scale)) click 1
+    }
+    click 2000 2900 # CALCULATE, the boxes empty
+    check "the message over the windows" shown Brintamo 2
+    clickAbout 325 171 # OK
+    click 2000 2900
+    sleep 0.5
+    check "About held while the message shows" shown "About Brintamo" 1
+    check "the main window held while the message shows" shown Brintamo 2
+    xdotool key Return
+    check "the message answered" shown Brintamo 1
+    # Wine's own stands in for the system-information program. What follows shows the program
+    # does not wait for it, which stays open.
+    if $windows; then
+        wine=("${@:1:$#-1}") # the command with the program left out
+        "${wine[@]}" reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /f \
+            /d 'C:\windows\system32\msinfo32.exe' >/dev/null 2>&1
+        clickAbout 325 203 # System Info...
+        check "System Info starts the program the registry names" shown "About System Information" 1
+        check "no message" shown Brintamo 1
+    fi
     click 5130 7000
     xdotool key --delay 300 alt+o x
     check "Exit closes the main window" shown Brintamo 0
     sleep 0.5
     check "the program goes on while About is open" running
-    eval "$(xdotool getwindowgeometry --shell "$about")"
-    xdotool mousemove $((X + 325 * scale)) $((Y + 171 * scale)) click 1 # OK
+    clickAbout 325 171
     check "the program ends with About" ended
     exit $((failures > 0))
 fi
