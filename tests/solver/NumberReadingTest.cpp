@@ -8,8 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <utility>
+#include <cstdlib>
 
 namespace {
 
@@ -41,18 +40,12 @@ INSTANTIATE_TEST_SUITE_P(rows, NumberReadingTest,
 
 } // namespace
 
-// Halfway between two doubles, the digits as typed decide: exactly halfway goes to the even one,
-// a hair above goes up, however far past the deciding digits the hair lies.
+// The double a text reads as, from nearest-doubles.txt.
 TEST(NearestDouble, aTieGoesToTheEvenDoubleUnlessALaterDigitTipsIt) {
-    const std::string tie = "5444517870735016019876903526222878736384"; // (2^53 + 1) * 2^79
     const auto numbers = localeNumbers(false);
-    for (const auto& [text, nearest] :
-         {std::pair{tie, std::ldexp(1.0, 132)},
-          {tie + ".1", std::ldexp(1.0, 132) + std::ldexp(1.0, 80)},
-          {tie + "." + std::string(50, '0') + "1", std::ldexp(1.0, 132) + std::ldexp(1.0, 80)},
-          {tie + "." + std::string(800, '0') + "1", std::ldexp(1.0, 132) + std::ldexp(1.0, 80)},
-          // 1 + 2^-52 + 2^-53, a tie whose every one of its 54 digits counts
-          {"1.00000000000000033306690738754696212708950042724609375", 1 + std::ldexp(1.0, -51)}}) {
-        EXPECT_EQ(numbers->read(text).value_or(TypedNumber{}).nearest, nearest) << text;
+    for (const auto& row : cases::read(BRINTAMO_CASES "/nearest-doubles.txt", 3)) {
+        EXPECT_EQ(numbers->read(row[1]).value_or(TypedNumber{}).nearest,
+                  std::strtod(row[2].c_str(), nullptr))
+            << row[0];
     }
 }

@@ -139,30 +139,22 @@ public:
     std::string text(const char* control) const override {
         return widget(control)->property("text").toString().toStdString();
     }
-    // A label's lines as it breaks them; any other text on one line.
-    Area textBounds(const char* control) const override {
+    std::vector<std::string> lines(const char* control) const override {
         const QWidget* shown = widget(control);
-        const QFontMetricsF metrics(shown->font());
         const QString said = QString::fromStdString(text(control));
-        const QStringList lines = qobject_cast<const QLabel*>(shown) != nullptr
-                                      ? qtui::linesAtSpaces(said, metrics, shown->width())
-                                      : QStringList{said};
-        qreal width = 0;
-        for (const QString& line : lines) {
-            width = std::max(width, metrics.horizontalAdvance(line));
-        }
-        return inDevicePixels(
-            QRectF(0, 0, width, qreal(lines.size()) * metrics.lineSpacing()).toAlignedRect());
-    }
-    std::vector<std::string> lines(const char* label) const override {
-        const QWidget* shown = widget(label);
         std::vector<std::string> lines;
         for (const QString& line :
-             qtui::linesAtSpaces(QString::fromStdString(text(label)), QFontMetricsF(shown->font()),
-                                 shown->width())) {
+             qobject_cast<const QLabel*>(shown) != nullptr
+                 ? qtui::linesAtSpaces(said, QFontMetricsF(shown->font()), shown->width())
+                 : QStringList{said}) {
             lines.push_back(line.toStdString());
         }
         return lines;
+    }
+    Area measure(const char* control, const std::string& line) const override {
+        const QFontMetricsF metrics(widget(control)->font());
+        return inDevicePixels(QRectF(0, 0, metrics.horizontalAdvance(QString::fromStdString(line)),
+                                     metrics.lineSpacing()));
     }
     Heard heard(const char* control) const override {
         const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(widget(control));

@@ -243,29 +243,22 @@ public:
     std::string text(const char* control) const override {
         return win32::windowText(form_->control(control));
     }
-    // A label's lines as it draws them; any other text on one line.
-    Area textBounds(const char* control) const override {
-        const HWND shown = form_->control(control);
-        const HDC dc = GetDC(shown);
-        const HGDIOBJ previous = SelectObject(dc, HGDIOBJ(SendMessageW(shown, WM_GETFONT, 0, 0)));
+    std::vector<std::string> lines(const char* control) const override {
         const bool label =
             std::ranges::find(table_.controls, std::string_view(control), &forms::ControlRow::name)
                 ->kind == forms::ControlKind::Label;
+        return label ? win32::labelLines(form_->control(control)) : std::vector{text(control)};
+    }
+    Area measure(const char* control, const std::string& line) const override {
+        const HWND shown = form_->control(control);
+        const HDC dc = GetDC(shown);
+        const HGDIOBJ previous = SelectObject(dc, HGDIOBJ(SendMessageW(shown, WM_GETFONT, 0, 0)));
         RECT bounds{};
-        for (const std::string& line :
-             label ? win32::labelLines(shown) : std::vector{text(control)}) {
-            RECT lineBounds{};
-            DrawTextW(dc, win32::wide(line).c_str(), -1, &lineBounds,
-                      DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-            bounds.right = std::max(bounds.right, lineBounds.right);
-            bounds.bottom += lineBounds.bottom;
-        }
+        DrawTextW(dc, win32::wide(line).c_str(), -1, &bounds,
+                  DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
         SelectObject(dc, previous);
         ReleaseDC(shown, dc);
         return areaOf(bounds);
-    }
-    std::vector<std::string> lines(const char* label) const override {
-        return win32::labelLines(form_->control(label));
     }
     Heard heard(const char* control) const override {
         IAccessible* accessible = nullptr;

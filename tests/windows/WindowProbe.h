@@ -61,10 +61,10 @@ public:
     virtual Area place(const char* control) const = 0;
     virtual FontSeen font(const char* control) const = 0;
     virtual std::string text(const char* control) const = 0;
-    // The control's text in its font, wrapped at its width where the control wraps.
-    virtual Area textBounds(const char* control) const = 0;
-    // A label's lines as it shows them.
-    virtual std::vector<std::string> lines(const char* label) const = 0;
+    // The control's text as it shows it: a label's wrapped at its width, any other's on one line.
+    virtual std::vector<std::string> lines(const char* control) const = 0;
+    // The width and height of a line in the control's font.
+    virtual Area measure(const char* control, const std::string& line) const = 0;
     virtual Heard heard(const char* control) const = 0;
     // The focused control's name, "(closed)" or "(elsewhere)".
     virtual std::string focused() const = 0;
