@@ -22,4 +22,13 @@ fi
 # Debian's Wine has the file but does not load it from where it lies.
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 [ -f "$fonts/sserife.fon" ] || cp /usr/share/wine/fonts/sserife.fon "$fonts/"
+# The colours a user sets in the Control Panel, for a run under a scheme of its own:
+# BRINTAMO_SYSTEM_COLOURS holds "Name=RRGGBB" pairs, blanks between.
+for colour in ${BRINTAMO_SYSTEM_COLOURS:-}; do
+    rgb=${colour#*=}
+    "$wine" reg add 'HKCU\Control Panel\Colors' /v "${colour%%=*}" /f \
+        /d "$((16#${rgb:0:2})) $((16#${rgb:2:2})) $((16#${rgb:4:2}))" >/dev/null 2>&1
+done
+# A session reads the colours once, when it starts: so a new one, as after logging on again.
+[ -z "${BRINTAMO_SYSTEM_COLOURS:-}" ] || /usr/lib/wine/wineserver -k
 exec "$wine" "$@"

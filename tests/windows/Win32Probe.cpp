@@ -24,7 +24,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <sstream>
 #include <utility>
 
 namespace probe {
@@ -349,24 +348,10 @@ private:
 
 win32::ModalMessageBox programMessages;
 
-// The colours a user sets in the Control Panel, for a run under a scheme of its own:
-// BRINTAMO_SYSTEM_COLOURS holds "element=RRGGBB" pairs, blanks between.
-void applySystemColours(std::istringstream colours) {
-    int element = 0;
-    char equals = 0;
-    for (unsigned rgb = 0; colours >> element >> equals >> std::hex >> rgb >> std::dec;) {
-        const COLORREF colour = RGB(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF);
-        SetSysColors(1, &element, &colour);
-    }
-}
-
 } // namespace
 
 std::shared_ptr<void> start(int&, char**, double scale) {
     runScale = scale;
-    if (const char* colours = std::getenv("BRINTAMO_SYSTEM_COLOURS")) {
-        applySystemColours(std::istringstream(colours));
-    }
     SetCaretBlinkTime(INFINITE); // a steady text cursor keeps pictures comparable
     SetTimer(nullptr, 0, 20, answerShownMessage);
     return nullptr;
