@@ -25,7 +25,6 @@ public:
                     unsigned char* data, std::uint32_t& size) override;
     void closeKey(RegistryKey key) override;
     bool isOpen(RegistryKey key) const { return open_.contains(key); }
-    std::size_t openKeys() const { return open_.size(); }
 
 private:
     struct Key {
