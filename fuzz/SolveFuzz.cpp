@@ -227,17 +227,11 @@ std::optional<TypedNumber> meaning(const QString& text, QChar point) {
                        isMinus(match.captured(1)) ? -nearest : nearest};
 }
 
-bool same(const std::optional<TypedNumber>& x, const std::optional<TypedNumber>& y) {
-    return x.has_value() == y.has_value() &&
-           (!x || (x->negative == y->negative && x->digits == y->digits &&
-                   x->exponent == y->exponent && x->nearest == y->nearest));
-}
-
 void checkFreeTexts(const QString& text, QChar point, const NumberFormat& numbers) {
     QStringList texts = text.split(u'\n');
     texts.resize(std::max<qsizetype>(texts.size(), 3));
     for (const QString& typed : texts) {
-        require(same(numbers.read(typed.toStdString()), meaning(typed, point)));
+        require(numbers.read(typed.toStdString()) == meaning(typed, point));
     }
     const SolveOutcome outcome = solveQuadratic(texts[0].toStdString(), texts[1].toStdString(),
                                                 texts[2].toStdString(), numbers);

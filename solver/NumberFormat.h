@@ -12,6 +12,8 @@ struct TypedNumber {
     std::string digits = "0"; // decimal digits without leading or trailing zeros; "0" for zero
     long long exponent = 0;
     double nearest = 0; // the nearest double; 0 for a number below the smallest one
+
+    friend bool operator==(const TypedNumber&, const TypedNumber&) = default;
 };
 
 // The double nearest to `number`, 0 below the smallest; none above the largest double. Only the

@@ -79,17 +79,14 @@ inline std::vector<std::vector<std::string>> read(const std::string& file, std::
 }
 
 // The rows as structs of as many texts, in the table's order.
-template <typename Row, std::size_t... field>
-std::vector<Row> rowsOf(const std::string& file, std::index_sequence<field...> fields) {
+template <typename Row, std::size_t fields> std::vector<Row> rowsOf(const std::string& file) {
     std::vector<Row> rows;
-    for (const auto& texts : read(file, fields.size())) {
-        rows.push_back(Row{texts[field]...});
+    for (const auto& texts : read(file, fields)) {
+        rows.push_back([&]<std::size_t... field>(std::index_sequence<field...>) {
+            return Row{texts[field]...};
+        }(std::make_index_sequence<fields>()));
     }
     return rows;
-}
-
-template <typename Row, std::size_t fields> std::vector<Row> rowsOf(const std::string& file) {
-    return rowsOf<Row>(file, std::make_index_sequence<fields>());
 }
 
 } // namespace cases

@@ -45,10 +45,6 @@ fs::path thisProgram() {
     return path;
 }
 
-std::string commandLineOf(const std::string& program) {
-    return '"' + program + '"';
-}
-
 // `access` is an access list in the system's own notation.
 void setAccess(HKEY key, const char* access) {
     PSECURITY_DESCRIPTOR list = nullptr;
@@ -141,7 +137,7 @@ struct WindowsMachine final : TestMachine {
                 std::getline(mark, commandLine);
                 std::getline(mark, folder);
                 const std::string own = ansi(fs::path(file.path()).parent_path());
-                ran.push_back((commandLine == commandLineOf(program)
+                ran.push_back((commandLine == '"' + program + '"'
                                    ? program
                                    : program + " started as " + commandLine) +
                               (folder == own ? "" : " in " + folder));

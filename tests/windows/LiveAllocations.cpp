@@ -29,6 +29,5 @@ void operator delete(void* memory) noexcept {
 }
 
 void operator delete(void* memory, std::size_t) noexcept {
-    live -= memory != nullptr ? 1 : 0;
-    std::free(memory);
+    operator delete(memory);
 }

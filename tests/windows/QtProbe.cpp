@@ -27,6 +27,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <map>
+
 namespace probe {
 
 namespace {
@@ -93,16 +95,12 @@ void answerShownMessage() {
 }
 
 forms::ControlKind kindHeard(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::EditableText:
-        return forms::ControlKind::TextBox;
-    case QAccessible::Button:
-        return forms::ControlKind::CommandButton;
-    case QAccessible::Graphic:
-        return forms::ControlKind::PictureBox;
-    default:
-        return forms::ControlKind::Label;
-    }
+    const std::map<QAccessible::Role, forms::ControlKind> kinds = {
+        {QAccessible::EditableText, forms::ControlKind::TextBox},
+        {QAccessible::Button, forms::ControlKind::CommandButton},
+        {QAccessible::Graphic, forms::ControlKind::PictureBox}};
+    const auto found = kinds.find(role);
+    return found != kinds.end() ? found->second : forms::ControlKind::Label;
 }
 
 class QtWindow final : public Window {

@@ -10,7 +10,6 @@
 #include "FormBuilder.h"
 #include "FormSurface.h"
 #include "MainWindowTable.h"
-#include "MenuIds.h"
 #include "MessageBox.h"
 #include "Utf16.h"
 #include "Windows.h"
@@ -24,6 +23,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <utility>
 
 namespace probe {
@@ -74,16 +74,12 @@ pictures::Picture clientPicture(HWND window) {
     return picture;
 }
 
+// Each key down in turn, then each up in reverse.
 void sendKeys(const std::vector<WORD>& keys) {
-    std::vector<INPUT> strokes;
-    for (const WORD key : keys) {
-        strokes.push_back({INPUT_KEYBOARD, {}});
-        strokes.back().ki.wVk = key;
-    }
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
-        strokes.push_back({INPUT_KEYBOARD, {}});
-        strokes.back().ki.wVk = *key;
-        strokes.back().ki.dwFlags = KEYEVENTF_KEYUP;
+    std::vector<INPUT> strokes(keys.size() * 2, INPUT{INPUT_KEYBOARD, {}});
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        strokes[i].ki.wVk = strokes[strokes.size() - 1 - i].ki.wVk = keys[i];
+        strokes[strokes.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP;
     }
     SendInput(UINT(strokes.size()), strokes.data(), sizeof(INPUT));
 }
@@ -146,16 +142,12 @@ void moveToDpi(HWND window, UINT dpi) {
 }
 
 forms::ControlKind kindHeard(const VARIANT& role) {
-    switch (role.vt == VT_I4 ? role.lVal : 0) {
-    case ROLE_SYSTEM_TEXT:
-        return forms::ControlKind::TextBox;
-    case ROLE_SYSTEM_PUSHBUTTON:
-        return forms::ControlKind::CommandButton;
-    case ROLE_SYSTEM_GRAPHIC:
-        return forms::ControlKind::PictureBox;
-    default:
-        return forms::ControlKind::Label;
-    }
+    const std::map<long, forms::ControlKind> kinds = {
+        {ROLE_SYSTEM_TEXT, forms::ControlKind::TextBox},
+        {ROLE_SYSTEM_PUSHBUTTON, forms::ControlKind::CommandButton},
+        {ROLE_SYSTEM_GRAPHIC, forms::ControlKind::PictureBox}};
+    const auto found = kinds.find(role.vt == VT_I4 ? role.lVal : 0);
+    return found != kinds.end() ? found->second : forms::ControlKind::Label;
 }
 
 // What a late-bound client hears as the name; "(nothing)" where it hears none.
@@ -191,6 +183,24 @@ bool isOneObjectOf(IAccessible* accessible, HWND control) {
         }
     }
     return one && told == control;
+}
+
+// The number of a menu item, as automation counts on it: from 1000, in menu order.
+int menuId(const forms::WindowTable& table, std::string_view name) {
+    int id = 1000;
+    for (const forms::MenuRow& menu : table.menus) {
+        if (menu.items.empty() && menu.name == name) {
+            return id;
+        }
+        id += menu.items.empty() ? 1 : 0;
+        for (const forms::MenuItemRow& item : menu.items) {
+            if (item.name == name) {
+                return id;
+            }
+            ++id;
+        }
+    }
+    return 0;
 }
 
 Area areaOf(const RECT& rect) {

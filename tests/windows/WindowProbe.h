@@ -19,10 +19,7 @@ namespace probe {
 
 // In device pixels.
 struct Area {
-    double left = 0;
-    double top = 0;
-    double width = 0;
-    double height = 0;
+    double left = 0, top = 0, width = 0, height = 0;
 };
 
 struct FontSeen {

@@ -23,10 +23,6 @@ namespace {
 
 using namespace forms::mainWindow;
 
-const forms::WindowTable& tableNamed(const std::string& name) {
-    return std::ranges::find(windowCases, name, &WindowCase::name)->table();
-}
-
 double pixels(int twips) {
     return twips * probe::scale() / 15;
 }
@@ -97,10 +93,7 @@ std::vector<const forms::ControlRow*> inTabOrder(const forms::WindowTable& table
     return focusable;
 }
 
-class EachWindow : public testing::TestWithParam<WindowCase> {
-protected:
-    void SetUp() override { probe::answerMessages(probe::Answer::Enter); }
-};
+class EachWindow : public testing::TestWithParam<WindowCase> {};
 
 TEST_P(EachWindow, looksAsItsTableSays) {
     const forms::WindowTable& table = GetParam().table();
@@ -197,11 +190,7 @@ INSTANTIATE_TEST_SUITE_P(rows, EachWindow, testing::ValuesIn(windowCases), ByRow
 // What keys do, from the rows of keys.txt: "name | window | focus | keys | then", where "then"
 // is the control that has the focus afterwards, or "(closed)", with any message shown.
 struct KeyRow {
-    std::string name;
-    std::string window;
-    std::string focus;
-    std::string keys;
-    std::string then;
+    std::string name, window, focus, keys, then;
 };
 
 void PrintTo(const KeyRow& row, std::ostream* out) {
@@ -213,7 +202,8 @@ class Keys : public testing::TestWithParam<KeyRow> {};
 TEST_P(Keys, workAsInDialogs) {
     const KeyRow& row = GetParam();
     probe::answerMessages(probe::Answer::Enter);
-    const auto window = probe::open(tableNamed(row.window));
+    const auto window =
+        probe::open(std::ranges::find(windowCases, row.window, &WindowCase::name)->table());
     window->setFocus(row.focus.c_str());
     probe::press(row.keys);
     std::string then = window->focused();
