@@ -37,8 +37,7 @@ Integer powerOfTen(int exponent) {
 // p/q with q > 0, never reduced: every denominator here is a power of ten or 200 times one, and
 // reducing by a greatest common divisor was most of the checker's time.
 struct Fraction {
-    Integer p;
-    Integer q = 1;
+    Integer p, q = 1;
 
     friend Fraction operator+(const Fraction& x, const Fraction& y) {
         return {x.p * y.q + y.p * x.q, x.q * y.q};

@@ -80,7 +80,6 @@ QWidget* createWidget(const forms::ControlRow& row, QWidget* surface, qreal pixe
     case forms::ControlKind::Label: {
         auto* label = new SpaceWrappedLabel(text, surface);
         label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
         label->setAutoFillBackground(true); // opaque, so its own background shows
         return label;

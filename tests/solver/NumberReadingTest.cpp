@@ -13,9 +13,7 @@
 namespace {
 
 struct Reading {
-    std::string name;
-    std::string text;
-    std::string means;
+    std::string name, text, means;
 };
 
 std::string meaning(const std::optional<TypedNumber>& number) {

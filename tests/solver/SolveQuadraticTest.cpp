@@ -11,8 +11,7 @@
 namespace {
 
 struct Case {
-    std::string name;
-    std::string a, b, c;
+    std::string name, a, b, c;
     std::string shown; // both roots, or the outcome and any first root kept
 };
 

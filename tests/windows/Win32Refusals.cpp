@@ -50,6 +50,7 @@ struct RecordedMessages final : forms::MessageService {
     std::vector<std::string> shown;
 };
 
+// As a click on it does.
 void press(const win32::Form& form, const char* button) {
     SendMessageW(form.window(), WM_COMMAND, WPARAM(GetDlgCtrlID(form.control(button))), 0);
 }

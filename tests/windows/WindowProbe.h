@@ -30,13 +30,11 @@ struct FontSeen {
 // What a screen reader hears of a control; its role as the kind of control the role names.
 struct Heard {
     forms::ControlKind role;
-    std::string name;
-    std::string description;
+    std::string name, description;
 };
 
 struct MessageSeen {
-    std::string title;
-    std::string text;
+    std::string title, text;
     int buttons;
     // What Ctrl+C put on the clipboard, line breaks as '\n'; none where the system's own box
     // does the copying (Windows; not checked under Wine, which has no copying there).
