@@ -105,8 +105,8 @@ if ! $managed; then
     check "the main window held while the message shows" shown Brintamo 2
     xdotool key Return
     check "the message answered" shown Brintamo 1
-    # Wine's own stands in for the system-information program. What follows shows the program
-    # does not wait for it, which stays open.
+    # Wine's own msinfo32 stands in for the system-information program and stays open: the
+    # program closing its windows below shows that it does not wait for it.
     if $windows; then
         wine=("${@:1:$#-1}") # the command with the program left out
         "${wine[@]}" reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /f \
